@@ -1,0 +1,54 @@
+#include <cstdio>
+
+#include "str.h"
+
+// Prints "i:%d" of a positive n.  The pass may print this for every
+// character of the text, and printf would cost most of the run.
+static void print_position(int n)
+{
+	char buf[16];
+	char *p = buf + sizeof buf;
+	*--p = '\0';
+	do
+		*--p = static_cast<char>('0' + n % 10);
+	while ((n /= 10) != 0);
+	*--p = ':';
+	*--p = 'i';
+	fputs(p, stdout);
+}
+
+char *rmstr(char *text, const char *pattern)
+{
+	printf("sbu:%s\n", text);
+	printf("dbu:%s\n", pattern);
+	const int last = str_len(text);
+	const int len = str_len(pattern);
+	if (len < 1) {
+		// Content that is empty occurs nowhere: matching it would never
+		// advance the pass.  Keep what a pass without matches keeps.
+		if (last >= 0)
+			text[last] = '\0';
+		return text;
+	}
+	int r = 0;
+	int w = 0;
+	while (r < last) {
+		int k = 0;
+		while (k < len && pattern[k] == text[r]) {
+			r++;
+			k++;
+		}
+		if (k == len)
+			print_position(r);
+		else
+			for (int i = r - k; i < r; i++)
+				text[w++] = text[i];
+		if (text[r] == '\0')
+			break;
+		// A possible start of the pattern begins the next attempt.
+		if (text[r] != pattern[0])
+			text[w++] = text[r++];
+	}
+	text[w] = '\0';
+	return text;
+}

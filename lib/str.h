@@ -1,0 +1,24 @@
+// String routines over line strings: NUL-terminated strings whose last
+// character (normally the newline kept by the line read) is the line's
+// terminator and never part of its content.  None allocates; lengths are
+// ints, so strings must be shorter than INT_MAX.
+#pragma once
+
+// Content length: characters before the NUL, minus one (-1 for "").
+int str_len(const char *s);
+
+// Scan matcher: how many characters of pattern's content match when a
+// left-to-right search of text's content stops.  Equal to
+// str_len(pattern) exactly when the content occurs in text's content.
+int strsp(const char *pattern, const char *text);
+
+// Removes the occurrences of pattern's content from text in place, in one
+// greedy pass, printing "sbu:", "dbu:" and one "i:" per occurrence to
+// stdout.  Returns text.
+char *rmstr(char *text, const char *pattern);
+
+// Collapses each run of equal characters in s to one.  Returns s.
+char *squeeze(char *s);
+
+// Copies src and its NUL to dst; they must not overlap.
+void str_cpy(const char *src, char *dst);
