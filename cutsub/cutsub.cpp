@@ -1,0 +1,17 @@
+// cutsub: removes a pattern line from a text line and shows the removal.
+#include <cstdio>
+
+#include "driver.h"
+#include "str.h"
+
+int main()
+{
+	const int bound = 150;
+	const lines in = read_lines(
+		"enter sub string1 :", "enter string 2:", bound, bound);
+	if (strsp(in.second, in.first) == str_len(in.second))
+		printf("string is:%s\n", rmstr(in.first, in.second));
+	else
+		printf("string is :%s", in.first);
+	return finish(0);
+}

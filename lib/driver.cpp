@@ -1,0 +1,61 @@
+#include "driver.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+bool get_line(char *buf, int bound, FILE *in)
+{
+	return fgets(buf, bound, in) != nullptr && buf[0] != '\n';
+}
+
+static char *alloc(size_t size)
+{
+	auto *p = static_cast<char *>(malloc(size));
+	if (p == nullptr) {
+		puts("malloc failed");
+		exit(finish(1));
+	}
+	return p;
+}
+
+static void read_line(char *buf, int bound)
+{
+	if (get_line(buf, bound, stdin))
+		return;
+	const int err = ferror(stdin) != 0 ? errno : 0;
+	puts("enter input");
+	if (err != 0)
+		fprintf(stderr, "%s: read error: %s\n",
+			program_invocation_short_name, strerror(err));
+	exit(finish(err != 0 ? 1 : 0));
+}
+
+lines read_lines(const char *prompt1, const char *prompt2, int bound,
+		 size_t room1)
+{
+	// The buffers live as long as the process: held here, they stay
+	// reachable to the end, and are never freed.
+	static lines in;
+	puts(prompt1);
+	in.first = alloc(room1);
+	read_line(in.first, bound);
+	in.second = alloc(static_cast<size_t>(bound));
+	puts(prompt2);
+	read_line(in.second, bound);
+	return in;
+}
+
+int finish(int status)
+{
+	// Output is buffered, so a full disk or a closed stdout may only show
+	// when the buffer is written out here.
+	const bool failed = ferror(stdout) != 0;
+	errno = 0;
+	if (fclose(stdout) == 0 && !failed)
+		return status;
+	const int err = errno;
+	fprintf(stderr, "%s: write error%s%s\n", program_invocation_short_name,
+		err != 0 ? ": " : "", err != 0 ? strerror(err) : "");
+	return 1;
+}

@@ -1,0 +1,173 @@
+// Whole sessions of the built programs: the complete standard output, byte
+// for byte, and the exit status.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "run.h"
+
+using namespace std::literals;
+
+namespace
+{
+
+struct session {
+	const char *name;
+	const char *program;
+	std::string input;
+	std::string output;
+};
+
+void PrintTo(const session &s, std::ostream *os)
+{
+	*os << s.name;
+}
+
+class Session : public testing::TestWithParam<session>
+{
+};
+
+TEST_P(Session, PrintsExactlyThisAndSucceeds)
+{
+	const run_result r = run(GetParam().program, GetParam().input);
+	EXPECT_EQ(r.out, GetParam().output);
+	EXPECT_EQ(r.err, "");
+	EXPECT_EQ(r.status, 0);
+}
+
+std::string name(const testing::TestParamInfo<session> &info)
+{
+	return info.param.name;
+}
+
+const std::string cutsub_prompts = "enter sub string1 :\nenter string 2:\n";
+
+std::string repeat(std::string_view s, int n)
+{
+	std::string r;
+	while (n-- > 0)
+		r += s;
+	return r;
+}
+
+// "i:" of every position from first to last, step apart.
+std::string positions(int first, int last, int step)
+{
+	std::string r;
+	for (int i = first; i <= last; i += step)
+		r += "i:" + std::to_string(i);
+	return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+	Cutsub, Session,
+	testing::Values(
+		session{"EmptyInput", CUTSUB, "",
+			"enter sub string1 :\nenter input\n"},
+		session{"EmptyFirstLine", CUTSUB, "\nabc\n",
+			"enter sub string1 :\nenter input\n"},
+		session{"NoSecondLine", CUTSUB, "abc\n",
+			cutsub_prompts + "enter input\n"},
+		session{"EmptySecondLine", CUTSUB, "abc\n\nabc\n",
+			cutsub_prompts + "enter input\n"},
+		session{"NotFound", CUTSUB, "hello world\nxyz\n",
+			cutsub_prompts + "string is :hello world\n"},
+		session{"Found", CUTSUB, "hello world\nlo\n",
+			cutsub_prompts + "sbu:hello world\n\ndbu:lo\n\n"
+					 "i:5string is:hel world\n"},
+		session{"FoundButNotRemoved", CUTSUB, "aaab\naab\n",
+			cutsub_prompts +
+				"sbu:aaab\n\ndbu:aab\n\nstring is:aaab\n"},
+		session{"ResultKeepsNewline", CUTSUB, "banana\nan\n",
+			cutsub_prompts + "sbu:banana\n\ndbu:an\n\n"
+					 "i:3i:5string is:ba\n\n"},
+		// A one-character last line has no content: nothing is
+		// removed, and the run ends.
+		session{"PatternWithoutContent", CUTSUB, "zzz\nz",
+			cutsub_prompts + "sbu:zzz\n\ndbu:z\nstring is:zzz\n"},
+		session{"PatternWithoutNewline", CUTSUB, "hello world\nlo",
+			cutsub_prompts + "sbu:hello world\n\ndbu:lo\n"
+					 "i:3i:4i:10string is:heo word\n"},
+		// A line ends at its first NUL byte.
+		session{"NulInText", CUTSUB, "ab\0cd\nb\n"s,
+			cutsub_prompts + "string is :ab"},
+		session{"NulStartsPattern", CUTSUB, "abc\n\0x\n"s,
+			cutsub_prompts + "string is :abc\n"},
+		// The first read takes 149 characters; the rest of the
+		// line is the pattern.
+		session{"LongLineSplit", CUTSUB,
+			repeat("ab", 74) + "a" + "ba\n",
+			cutsub_prompts + "sbu:" + repeat("ab", 74) +
+				"a\ndbu:ba\n\n" + positions(3, 149, 2) +
+				"string is:a\n"},
+		session{"LongestLine", CUTSUB, repeat("a", 148) + "\na\n",
+			cutsub_prompts + "sbu:" + repeat("a", 148) +
+				"\n\ndbu:a\n\n" + positions(1, 148, 1) +
+				"string is:\n\n"},
+		// 149 characters fill the read; the newline alone is next.
+		session{"TooLongLine", CUTSUB, repeat("a", 149) + "\na\n",
+			cutsub_prompts + "enter input\n"}),
+	name);
+
+struct failure {
+	const char *name;
+	const char *program;
+	run_options how;
+	std::string output;
+	std::string error;
+};
+
+void PrintTo(const failure &f, std::ostream *os)
+{
+	*os << f.name;
+}
+
+class Failure : public testing::TestWithParam<failure>
+{
+};
+
+TEST_P(Failure, IsReportedWithStatus1)
+{
+	const failure &f = GetParam();
+	const run_result r = run(f.program, "hello world\nlo\n", f.how);
+	EXPECT_EQ(r.out, f.output);
+	EXPECT_EQ(r.err, f.error);
+	EXPECT_EQ(r.status, 1);
+}
+
+std::string failure_name(const testing::TestParamInfo<failure> &info)
+{
+	return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+	Cutsub, Failure,
+	testing::Values(
+		failure{"FirstMallocFails",
+			CUTSUB_FAILMALLOC,
+			{.env = "FAILMALLOC=1"},
+			"enter sub string1 :\nmalloc failed\n",
+			""},
+		failure{"SecondMallocFails",
+			CUTSUB_FAILMALLOC,
+			{.env = "FAILMALLOC=2"},
+			"enter sub string1 :\nmalloc failed\n",
+			""},
+		failure{"DiskFull",
+			CUTSUB,
+			{.out = out_to::full_disk},
+			"",
+			"cutsub: write error: No space left on device\n"},
+		failure{"StdoutClosed",
+			CUTSUB,
+			{.out = out_to::closed},
+			"",
+			"cutsub: write error: Bad file descriptor\n"},
+		failure{"ReadError",
+			CUTSUB,
+			{.stdin_path = "/"},
+			"enter sub string1 :\nenter input\n",
+			"cutsub: read error: Is a directory\n"}),
+	failure_name);
+
+} // namespace

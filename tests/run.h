@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Where the child's standard output goes.
+enum class out_to { capture, full_disk, closed };
+
+struct run_options {
+	out_to out = out_to::capture;
+	const char *stdin_path = nullptr; // instead of the input bytes
+	const char *env = nullptr;        // one NAME=value to add
+};
+
+struct run_result {
+	std::string out;
+	std::string err;
+	int status; // exit status, or 128 + signal
+};
+
+// Runs program with input as its standard input and waits for it.
+run_result run(const char *program, std::string_view input,
+	       const run_options &opt = {});
