@@ -17,6 +17,11 @@ int strsp(const char *pattern, const char *text);
 // stdout.  Returns text.
 char *rmstr(char *text, const char *pattern);
 
+// Writes s1's content twice over in s1, in place of its terminator, and
+// returns 1 when s2's content occurs in the result, else 0.  s1 needs room
+// for 2 * str_len(s1) + 1 bytes.
+int strrot(char *s1, const char *s2);
+
 // Collapses each run of equal characters in s to one.  Returns s.
 char *squeeze(char *s);
 

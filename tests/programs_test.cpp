@@ -109,6 +109,41 @@ INSTANTIATE_TEST_SUITE_P(
 			cutsub_prompts + "enter input\n"}),
 	name);
 
+const std::string rotcheck_prompts = "enter string1 :\nenter check string2 :\n";
+const std::string rotated = "str2 is rotated string of string1\n";
+const std::string not_rotated = "str2 not a rotated string of string1\n";
+
+// 62 distinct characters: the longest content a line of the rotation
+// checkers can have, and its rotation by one.
+const std::string longest =
+	"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+const std::string longest_rotated = "9" + longest.substr(0, 61);
+
+INSTANTIATE_TEST_SUITE_P(
+	Rotcheck, Session,
+	testing::Values(session{"EmptyInput", ROTCHECK, "",
+				"enter string1 :\nenter input\n"},
+			session{"NoSecondLine", ROTCHECK, "abc\n",
+				rotcheck_prompts + "enter input\n"},
+			session{"Rotated", ROTCHECK, "abcd\ncdab\n",
+				rotcheck_prompts + rotated},
+			session{"NotRotated", ROTCHECK, "abcd\nacbd\n",
+				rotcheck_prompts + not_rotated},
+			session{"RepeatedLetters", ROTCHECK, "aab\naba\n",
+				rotcheck_prompts + rotated},
+			session{"PieceOfLine1", ROTCHECK, "abc\nab\n",
+				rotcheck_prompts + rotated},
+			session{"LongestLines", ROTCHECK,
+				longest + "\n" + longest_rotated + "\n",
+				rotcheck_prompts + rotated},
+			// 63 characters of a longer line, the last one taken as
+			// the terminator.
+			session{"LongestLineSplit", ROTCHECK, longest + "!9a\n",
+				rotcheck_prompts + rotated},
+			session{"TooLongLine", ROTCHECK, longest + "!\nab\n",
+				rotcheck_prompts + "enter input\n"}),
+	name);
+
 struct failure {
 	const char *name;
 	const char *program;
@@ -168,6 +203,36 @@ INSTANTIATE_TEST_SUITE_P(
 			{.stdin_path = "/"},
 			"enter sub string1 :\nenter input\n",
 			"cutsub: read error: Is a directory\n"}),
+	failure_name);
+
+INSTANTIATE_TEST_SUITE_P(
+	Rotcheck, Failure,
+	testing::Values(
+		failure{"FirstMallocFails",
+			ROTCHECK_FAILMALLOC,
+			{.env = "FAILMALLOC=1"},
+			"enter string1 :\nmalloc failed\n",
+			""},
+		failure{"SecondMallocFails",
+			ROTCHECK_FAILMALLOC,
+			{.env = "FAILMALLOC=2"},
+			"enter string1 :\nmalloc failed\n",
+			""},
+		failure{"DiskFull",
+			ROTCHECK,
+			{.out = out_to::full_disk},
+			"",
+			"rotcheck: write error: No space left on device\n"},
+		failure{"StdoutClosed",
+			ROTCHECK,
+			{.out = out_to::closed},
+			"",
+			"rotcheck: write error: Bad file descriptor\n"},
+		failure{"ReadError",
+			ROTCHECK,
+			{.stdin_path = "/"},
+			"enter string1 :\nenter input\n",
+			"rotcheck: read error: Is a directory\n"}),
 	failure_name);
 
 } // namespace

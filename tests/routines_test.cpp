@@ -142,6 +142,52 @@ INSTANTIATE_TEST_SUITE_P(
 		removal_case{"", "ab\n", "", ""},
 		removal_case{"a", "a\n", "", ""}));
 
+struct rotation_case {
+	const char *s1;
+	const char *s2;
+	int rotated;
+	const char *doubled;
+};
+
+void PrintTo(const rotation_case &c, std::ostream *os)
+{
+	quote(c.s2, os);
+	*os << " of ";
+	quote(c.s1, os);
+}
+
+class Strrot : public testing::TestWithParam<rotation_case>
+{
+};
+
+TEST_P(Strrot, DoublesLine1AndFindsLine2InIt)
+{
+	const rotation_case &c = GetParam();
+	// Exactly the room the doubling needs, so that one byte more is
+	// caught.
+	auto s1 = cstr(c.s1, 2 * std::max(str_len(c.s1), 0) + 1);
+	EXPECT_EQ(strrot(s1.get(), cstr(c.s2).get()), c.rotated);
+	EXPECT_STREQ(s1.get(), c.doubled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+	Lines, Strrot,
+	testing::Values(rotation_case{"abcd\n", "cdab\n", 1, "abcdabcd"},
+			rotation_case{"abcd\n", "abcd\n", 1, "abcdabcd"},
+			rotation_case{"abcd\n", "acbd\n", 0, "abcdabcd"},
+			rotation_case{"aab\n", "aba\n", 1, "aabaab"},
+			// Any piece of line 1 passes; lengths are not compared.
+			rotation_case{"abc\n", "ab\n", 1, "abcabc"},
+			rotation_case{"ab\n", "aba\n", 1, "abab"},
+			// The doubled line's last character is never compared.
+			rotation_case{"ab\n", "bab\n", 0, "abab"},
+			rotation_case{"ab\n", "abab\n", 0, "abab"},
+			rotation_case{"abc\n", "x\n", 0, "abcabc"},
+			rotation_case{"abcd\n", "bcda", 1, "abcdabcd"},
+			rotation_case{"a\n", "b", 1, "aa"},
+			rotation_case{"x", "x\n", 0, ""},
+			rotation_case{"", "x\n", 0, ""}));
+
 struct squeeze_case {
 	const char *s;
 	const char *squeezed;
