@@ -144,6 +144,34 @@ INSTANTIATE_TEST_SUITE_P(
 				rotcheck_prompts + "enter input\n"}),
 	name);
 
+INSTANTIATE_TEST_SUITE_P(
+	RotcheckTrace, Session,
+	testing::Values(
+		session{"EmptyInput", ROTCHECK_TRACE, "",
+			"enter string1 :\nenter input\n"},
+		session{"NoSecondLine", ROTCHECK_TRACE, "abc\n\n",
+			rotcheck_prompts + "enter input\n"},
+		session{"Rotated", ROTCHECK_TRACE, "abcd\ncdab\n",
+			rotcheck_prompts + "len:4\nabcdabcd\n4 = len \n" +
+				rotated},
+		// Unlike rotcheck: no later start is tried.
+		session{"RepeatedLetters", ROTCHECK_TRACE, "aab\naba\n",
+			rotcheck_prompts + "len:3\naabaab\n1 = len \n" +
+				not_rotated},
+		session{"NotFound", ROTCHECK_TRACE, "abcd\nx\n",
+			rotcheck_prompts + "len:1\nabcdabcd\n0 = len \n" +
+				not_rotated},
+		session{"LongestLines", ROTCHECK_TRACE,
+			longest + "\n" + longest_rotated + "\n",
+			rotcheck_prompts + "len:62\n" + longest + longest +
+				"\n62 = len \n" + rotated},
+		session{"LongestLineSplit", ROTCHECK_TRACE, longest + "!9a\n",
+			rotcheck_prompts + "len:2\n" + longest + longest +
+				"\n2 = len \n" + rotated},
+		session{"TooLongLine", ROTCHECK_TRACE, longest + "!\nab\n",
+			rotcheck_prompts + "enter input\n"}),
+	name);
+
 struct failure {
 	const char *name;
 	const char *program;
@@ -233,6 +261,37 @@ INSTANTIATE_TEST_SUITE_P(
 			{.stdin_path = "/"},
 			"enter string1 :\nenter input\n",
 			"rotcheck: read error: Is a directory\n"}),
+	failure_name);
+
+INSTANTIATE_TEST_SUITE_P(
+	RotcheckTrace, Failure,
+	testing::Values(
+		failure{"FirstMallocFails",
+			ROTCHECK_TRACE_FAILMALLOC,
+			{.env = "FAILMALLOC=1"},
+			"enter string1 :\nmalloc failed\n",
+			""},
+		failure{"SecondMallocFails",
+			ROTCHECK_TRACE_FAILMALLOC,
+			{.env = "FAILMALLOC=2"},
+			"enter string1 :\nmalloc failed\n",
+			""},
+		failure{"DiskFull",
+			ROTCHECK_TRACE,
+			{.out = out_to::full_disk},
+			"",
+			"rotcheck_trace: write error: No space left on "
+			"device\n"},
+		failure{"StdoutClosed",
+			ROTCHECK_TRACE,
+			{.out = out_to::closed},
+			"",
+			"rotcheck_trace: write error: Bad file descriptor\n"},
+		failure{"ReadError",
+			ROTCHECK_TRACE,
+			{.stdin_path = "/"},
+			"enter string1 :\nenter input\n",
+			"rotcheck_trace: read error: Is a directory\n"}),
 	failure_name);
 
 } // namespace
