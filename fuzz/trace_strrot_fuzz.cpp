@@ -1,0 +1,26 @@
+// The trace build's strrot: exactly the doubled line 1, in a buffer of
+// exactly the room it needs, its three trace lines, and its verdict.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "fuzz.h"
+#include "str.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+	FuzzedDataProvider in(data, size);
+	const std::string line1 = in.ConsumeRandomLengthString().c_str();
+	const auto s2 = cstr(in.ConsumeRemainingBytesAsString());
+	const std::string_view c1 = content(line1);
+	auto s1 = cstr(line1, 2 * c1.size() + 1);
+	int rotated = 0;
+	const std::string trace =
+		capture_stdout([&] { rotated = strrot(s1.get(), s2.get()); });
+	const std::string doubled = std::string(c1) + std::string(c1);
+	CHECK(std::string_view(s1.get()) == doubled);
+	const int len2 = str_len(s2.get());
+	const int matched = first_run_oracle(s2.get(), doubled);
+	CHECK(trace == "len:" + std::to_string(len2) + "\n" + doubled + "\n" +
+			       std::to_string(matched) + " = len \n");
+	CHECK(rotated == (matched == len2 ? 1 : 0));
+	return 0;
+}
