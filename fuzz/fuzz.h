@@ -17,6 +17,12 @@
 	abort();
 }
 
+// What a routine sees of s: a line string ends at its first NUL.
+inline std::string line(const std::string &s)
+{
+	return s.substr(0, s.find('\0'));
+}
+
 // All of a line string but its last character.
 inline std::string_view content(std::string_view s)
 {
@@ -45,8 +51,8 @@ inline int first_run_oracle(std::string_view pattern, std::string_view text)
 {
 	const std::string_view p = content(pattern);
 	const std::string_view t = content(text);
-	const size_t start = p.empty() ? t.npos : t.find(p[0]);
-	if (start == t.npos)
+	const size_t start = p.empty() ? std::string_view::npos : t.find(p[0]);
+	if (start == std::string_view::npos)
 		return 0;
 	size_t k = 0;
 	while (k < p.size() && start + k < t.size() && p[k] == t[start + k])

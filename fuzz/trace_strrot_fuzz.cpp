@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
 	FuzzedDataProvider in(data, size);
-	const std::string line1 = in.ConsumeRandomLengthString().c_str();
+	const std::string line1 = line(in.ConsumeRandomLengthString());
 	const auto s2 = cstr(in.ConsumeRemainingBytesAsString());
 	const std::string_view c1 = content(line1);
 	auto s1 = cstr(line1, 2 * c1.size() + 1);

@@ -2,8 +2,11 @@
 // makes the program's nth allocation fail, as when memory runs out.
 #include <cstdlib>
 
+// The linker names these two.
+// NOLINTNEXTLINE(bugprone-reserved-identifier)
 extern "C" void *__real_malloc(size_t size);
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier)
 extern "C" void *__wrap_malloc(size_t size)
 {
 	static int calls;
