@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "run.h"
 
@@ -203,95 +204,55 @@ std::string failure_name(const testing::TestParamInfo<failure> &info)
 	return info.param.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-	Cutsub, Failure,
-	testing::Values(
-		failure{"FirstMallocFails",
-			CUTSUB_FAILMALLOC,
-			{.env = "FAILMALLOC=1"},
-			"enter sub string1 :\nmalloc failed\n",
-			""},
-		failure{"SecondMallocFails",
-			CUTSUB_FAILMALLOC,
-			{.env = "FAILMALLOC=2"},
-			"enter sub string1 :\nmalloc failed\n",
-			""},
-		failure{"DiskFull",
-			CUTSUB,
-			{.out = out_to::full_disk},
-			"",
-			"cutsub: write error: No space left on device\n"},
-		failure{"StdoutClosed",
-			CUTSUB,
-			{.out = out_to::closed},
-			"",
-			"cutsub: write error: Bad file descriptor\n"},
-		failure{"ReadError",
-			CUTSUB,
-			{.stdin_path = "/"},
-			"enter sub string1 :\nenter input\n",
-			"cutsub: read error: Is a directory\n"}),
-	failure_name);
+// The failures every program reports alike, in its own first prompt and
+// name.
+std::vector<failure> failures(const char *program, const char *twin,
+			      const std::string &name,
+			      const std::string &prompt)
+{
+	return {
+		{"FirstMallocFails",
+		 twin,
+		 {.env = "FAILMALLOC=1"},
+		 prompt + "malloc failed\n",
+		 ""},
+		{"SecondMallocFails",
+		 twin,
+		 {.env = "FAILMALLOC=2"},
+		 prompt + "malloc failed\n",
+		 ""},
+		{"DiskFull",
+		 program,
+		 {.out = out_to::full_disk},
+		 "",
+		 name + ": write error: No space left on device\n"},
+		{"StdoutClosed",
+		 program,
+		 {.out = out_to::closed},
+		 "",
+		 name + ": write error: Bad file descriptor\n"},
+		{"ReadError",
+		 program,
+		 {.stdin_path = "/"},
+		 prompt + "enter input\n",
+		 name + ": read error: Is a directory\n"},
+	};
+}
 
+INSTANTIATE_TEST_SUITE_P(Cutsub, Failure,
+			 testing::ValuesIn(failures(CUTSUB, CUTSUB_FAILMALLOC,
+						    "cutsub",
+						    "enter sub string1 :\n")),
+			 failure_name);
 INSTANTIATE_TEST_SUITE_P(
 	Rotcheck, Failure,
-	testing::Values(
-		failure{"FirstMallocFails",
-			ROTCHECK_FAILMALLOC,
-			{.env = "FAILMALLOC=1"},
-			"enter string1 :\nmalloc failed\n",
-			""},
-		failure{"SecondMallocFails",
-			ROTCHECK_FAILMALLOC,
-			{.env = "FAILMALLOC=2"},
-			"enter string1 :\nmalloc failed\n",
-			""},
-		failure{"DiskFull",
-			ROTCHECK,
-			{.out = out_to::full_disk},
-			"",
-			"rotcheck: write error: No space left on device\n"},
-		failure{"StdoutClosed",
-			ROTCHECK,
-			{.out = out_to::closed},
-			"",
-			"rotcheck: write error: Bad file descriptor\n"},
-		failure{"ReadError",
-			ROTCHECK,
-			{.stdin_path = "/"},
-			"enter string1 :\nenter input\n",
-			"rotcheck: read error: Is a directory\n"}),
+	testing::ValuesIn(failures(ROTCHECK, ROTCHECK_FAILMALLOC, "rotcheck",
+				   "enter string1 :\n")),
 	failure_name);
-
 INSTANTIATE_TEST_SUITE_P(
 	RotcheckTrace, Failure,
-	testing::Values(
-		failure{"FirstMallocFails",
-			ROTCHECK_TRACE_FAILMALLOC,
-			{.env = "FAILMALLOC=1"},
-			"enter string1 :\nmalloc failed\n",
-			""},
-		failure{"SecondMallocFails",
-			ROTCHECK_TRACE_FAILMALLOC,
-			{.env = "FAILMALLOC=2"},
-			"enter string1 :\nmalloc failed\n",
-			""},
-		failure{"DiskFull",
-			ROTCHECK_TRACE,
-			{.out = out_to::full_disk},
-			"",
-			"rotcheck_trace: write error: No space left on "
-			"device\n"},
-		failure{"StdoutClosed",
-			ROTCHECK_TRACE,
-			{.out = out_to::closed},
-			"",
-			"rotcheck_trace: write error: Bad file descriptor\n"},
-		failure{"ReadError",
-			ROTCHECK_TRACE,
-			{.stdin_path = "/"},
-			"enter string1 :\nenter input\n",
-			"rotcheck_trace: read error: Is a directory\n"}),
+	testing::ValuesIn(failures(ROTCHECK_TRACE, ROTCHECK_TRACE_FAILMALLOC,
+				   "rotcheck_trace", "enter string1 :\n")),
 	failure_name);
 
 } // namespace
