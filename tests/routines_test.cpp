@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cstr.h"
+#include "scan_case.h"
 #include "str.h"
 
 namespace
@@ -36,19 +37,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, StrLen,
 					 length_case{"abc", 2},
 					 length_case{"x", 0},
 					 length_case{"", -1}));
-
-struct scan_case {
-	const char *pattern;
-	const char *text;
-	int matched;
-};
-
-void PrintTo(const scan_case &c, std::ostream *os)
-{
-	quote(c.pattern, os);
-	*os << " in ";
-	quote(c.text, os);
-}
 
 class Strsp : public testing::TestWithParam<scan_case>
 {

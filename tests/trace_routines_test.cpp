@@ -5,23 +5,11 @@
 #include <string>
 
 #include "cstr.h"
+#include "scan_case.h"
 #include "str.h"
 
 namespace
 {
-
-struct scan_case {
-	const char *pattern;
-	const char *text;
-	int matched;
-};
-
-void PrintTo(const scan_case &c, std::ostream *os)
-{
-	quote(c.pattern, os);
-	*os << " in ";
-	quote(c.text, os);
-}
 
 class FirstRunStrsp : public testing::TestWithParam<scan_case>
 {
