@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdio>
 
-// Reads one line into buf the way fgets does: at most bound - 1 characters,
-// up to and including a newline.  False when there was no line, or when it
-// is empty (a lone newline).
+// Reads one line into buf the way fgets does: at most bound - 1 characters
+// (bound >= 2), up to and including a newline.  False when there was no
+// line, or when it is empty (a lone newline).
 bool get_line(char *buf, int bound, FILE *in);
 
 struct lines {

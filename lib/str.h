@@ -8,8 +8,9 @@
 int str_len(const char *s);
 
 // Scan matcher: how many characters of pattern's content match when a
-// left-to-right search of text's content stops.  Equal to
-// str_len(pattern) exactly when the content occurs in text's content.
+// left-to-right search of text's content stops.  For a pattern of one
+// character or more, equal to str_len(pattern) exactly when its content
+// occurs in text's content.
 int strsp(const char *pattern, const char *text);
 
 // Removes the occurrences of pattern's content from text in place, in one
