@@ -44,6 +44,8 @@ run_result run(const char *program, std::string_view input,
 				? open("/dev/full", O_WRONLY | O_CLOEXEC)
 				: memfile("");
 	const int err = memfile("");
+	if (in < 0 || out < 0)
+		throw std::runtime_error("open");
 	const pid_t pid = fork();
 	if (pid < 0)
 		throw std::runtime_error("fork");
