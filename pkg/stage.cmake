@@ -7,3 +7,8 @@ if(CPACK_STRTOOLS_OVERRIDES)
 	file(COPY_FILE ${CPACK_STRTOOLS_OVERRIDES}
 		${usr}/share/lintian/overrides/strtools)
 endif()
+
+# Directories were made under the packager's umask; the package's must
+# not depend on it.
+file(CHMOD_RECURSE ${usr} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE
+	OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
