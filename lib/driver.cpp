@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -19,8 +21,12 @@ static char *alloc(size_t size)
 	return p;
 }
 
-static void read_line(char *buf, int bound)
+static void read_line(char *buf, int bound, bool at_terminal)
 {
+	// Someone is waiting to read the prompt, which may be held in a pipe's
+	// buffer (cutsub | tee log).  Scripts are spared the extra write.
+	if (at_terminal)
+		fflush(stdout);
 	if (get_line(buf, bound, stdin))
 		return;
 	const int err = ferror(stdin) != 0 ? errno : 0;
@@ -37,12 +43,13 @@ lines read_lines(const char *prompt1, const char *prompt2, int bound,
 	// The buffers live as long as the process: held here, they stay
 	// reachable to the end, and are never freed.
 	static lines in;
+	const bool at_terminal = isatty(STDIN_FILENO) != 0;
 	puts(prompt1);
 	in.first = alloc(room1);
-	read_line(in.first, bound);
+	read_line(in.first, bound, at_terminal);
 	in.second = alloc(static_cast<size_t>(bound));
 	puts(prompt2);
-	read_line(in.second, bound);
+	read_line(in.second, bound, at_terminal);
 	return in;
 }
 

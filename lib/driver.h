@@ -20,7 +20,8 @@ struct lines {
 // (room1 >= bound), then prints prompt2 and reads the second line into one
 // of bound bytes.  The buffers are never freed.  A failed allocation prints
 // "malloc failed" and exits 1; a missing or empty line prints "enter input"
-// and exits 0, or 1 after a read error.
+// and exits 0, or 1 after a read error.  At a terminal, each prompt is
+// written out before its line is read.
 lines read_lines(const char *prompt1, const char *prompt2, int bound,
 		 size_t room1);
 

@@ -204,55 +204,85 @@ std::string failure_name(const testing::TestParamInfo<failure> &info)
 	return info.param.name;
 }
 
+// What the tests of every program need to know of it.
+struct program {
+	std::string name;
+	const char *path;
+	const char *twin;   // whose malloc fails on demand
+	std::string prompt; // the first
+};
+
+void PrintTo(const program &p, std::ostream *os)
+{
+	*os << p.name;
+}
+
+const program cutsub{"cutsub", CUTSUB, CUTSUB_FAILMALLOC,
+		     "enter sub string1 :\n"};
+const program rotcheck{"rotcheck", ROTCHECK, ROTCHECK_FAILMALLOC,
+		       "enter string1 :\n"};
+const program rotcheck_trace{"rotcheck_trace", ROTCHECK_TRACE,
+			     ROTCHECK_TRACE_FAILMALLOC, "enter string1 :\n"};
+
 // The failures every program reports alike, in its own first prompt and
 // name.
-std::vector<failure> failures(const char *program, const char *twin,
-			      const std::string &name,
-			      const std::string &prompt)
+std::vector<failure> failures(const program &p)
 {
 	return {
 		{"FirstMallocFails",
-		 twin,
+		 p.twin,
 		 {.env = "FAILMALLOC=1"},
-		 prompt + "malloc failed\n",
+		 p.prompt + "malloc failed\n",
 		 ""},
 		{"SecondMallocFails",
-		 twin,
+		 p.twin,
 		 {.env = "FAILMALLOC=2"},
-		 prompt + "malloc failed\n",
+		 p.prompt + "malloc failed\n",
 		 ""},
 		{"DiskFull",
-		 program,
+		 p.path,
 		 {.out = out_to::full_disk},
 		 "",
-		 name + ": write error: No space left on device\n"},
+		 p.name + ": write error: No space left on device\n"},
 		{"StdoutClosed",
-		 program,
+		 p.path,
 		 {.out = out_to::closed},
 		 "",
-		 name + ": write error: Bad file descriptor\n"},
+		 p.name + ": write error: Bad file descriptor\n"},
 		{"ReadError",
-		 program,
+		 p.path,
 		 {.stdin_path = "/"},
-		 prompt + "enter input\n",
-		 name + ": read error: Is a directory\n"},
+		 p.prompt + "enter input\n",
+		 p.name + ": read error: Is a directory\n"},
 	};
 }
 
-INSTANTIATE_TEST_SUITE_P(Cutsub, Failure,
-			 testing::ValuesIn(failures(CUTSUB, CUTSUB_FAILMALLOC,
-						    "cutsub",
-						    "enter sub string1 :\n")),
+INSTANTIATE_TEST_SUITE_P(Cutsub, Failure, testing::ValuesIn(failures(cutsub)),
 			 failure_name);
-INSTANTIATE_TEST_SUITE_P(
-	Rotcheck, Failure,
-	testing::ValuesIn(failures(ROTCHECK, ROTCHECK_FAILMALLOC, "rotcheck",
-				   "enter string1 :\n")),
-	failure_name);
-INSTANTIATE_TEST_SUITE_P(
-	RotcheckTrace, Failure,
-	testing::ValuesIn(failures(ROTCHECK_TRACE, ROTCHECK_TRACE_FAILMALLOC,
-				   "rotcheck_trace", "enter string1 :\n")),
-	failure_name);
+INSTANTIATE_TEST_SUITE_P(Rotcheck, Failure,
+			 testing::ValuesIn(failures(rotcheck)), failure_name);
+INSTANTIATE_TEST_SUITE_P(RotcheckTrace, Failure,
+			 testing::ValuesIn(failures(rotcheck_trace)),
+			 failure_name);
+
+class Invocation : public testing::TestWithParam<program>
+{
+};
+
+const std::string input = "abcd\ncdab\n";
+
+TEST_P(Invocation, PromptsBeforeReadingFromATerminal)
+{
+	const run_result typed =
+		run(GetParam().path, input, {.at_terminal = true});
+	EXPECT_EQ(typed.before_input, GetParam().prompt);
+	EXPECT_EQ(typed.out, run(GetParam().path, input).out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, Invocation,
+			 testing::Values(cutsub, rotcheck, rotcheck_trace),
+			 [](const testing::TestParamInfo<program> &info) {
+				 return info.param.name;
+			 });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -22,6 +23,31 @@ static int memfile(std::string_view data)
 	return fd;
 }
 
+// Stands in for the child's terminal; its input end goes to *terminal.
+static int open_terminal(int *terminal)
+{
+	const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+	if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0 ||
+	    (*terminal = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC)) <
+		    0)
+		throw std::runtime_error("terminal");
+	return master;
+}
+
+// What the child writes to the pipe fd up to a whole line, or until it
+// has been silent for two seconds.
+static std::string first_line(int fd)
+{
+	std::string s;
+	pollfd ready{fd, POLLIN, 0};
+	char buf[4096];
+	ssize_t n = 0;
+	while ((s.empty() || s.back() != '\n') && poll(&ready, 1, 2000) > 0 &&
+	       (n = read(fd, buf, sizeof buf)) > 0)
+		s.append(buf, static_cast<size_t>(n));
+	return s;
+}
+
 static std::string contents(int fd)
 {
 	std::string s;
@@ -34,24 +60,49 @@ static std::string contents(int fd)
 	return s;
 }
 
+// The child's standard input and output, and the parent's ends of them.
+struct streams {
+	int in = -1;
+	int out = -1;
+	int read_out = -1; // out, or the other end of its pipe
+	int terminal = -1; // where the input is typed, at a terminal
+};
+
+static streams open_streams(std::string_view input, const run_options &opt)
+{
+	streams s;
+	if (opt.at_terminal) {
+		s.terminal = open_terminal(&s.in);
+		int ends[2];
+		if (pipe2(ends, O_CLOEXEC) != 0)
+			throw std::runtime_error("pipe");
+		s.read_out = ends[0];
+		s.out = ends[1];
+	} else {
+		s.in = opt.stdin_path != nullptr
+			       ? open(opt.stdin_path, O_RDONLY | O_CLOEXEC)
+			       : memfile(input);
+		s.out = s.read_out =
+			opt.out == out_to::full_disk
+				? open("/dev/full", O_WRONLY | O_CLOEXEC)
+				: memfile("");
+	}
+	if (s.in < 0 || s.out < 0)
+		throw std::runtime_error("open");
+	return s;
+}
+
 run_result run(const char *program, std::string_view input,
 	       const run_options &opt)
 {
-	const int in = opt.stdin_path != nullptr
-			       ? open(opt.stdin_path, O_RDONLY | O_CLOEXEC)
-			       : memfile(input);
-	const int out = opt.out == out_to::full_disk
-				? open("/dev/full", O_WRONLY | O_CLOEXEC)
-				: memfile("");
+	const streams s = open_streams(input, opt);
 	const int err = memfile("");
-	if (in < 0 || out < 0)
-		throw std::runtime_error("open");
 	const pid_t pid = fork();
 	if (pid < 0)
 		throw std::runtime_error("fork");
 	if (pid == 0) {
-		dup2(in, 0);
-		dup2(out, 1);
+		dup2(s.in, 0);
+		dup2(s.out, 1);
 		dup2(err, 2);
 		if (opt.out == out_to::closed)
 			close(1);
@@ -65,14 +116,26 @@ run_result run(const char *program, std::string_view input,
 		execl(program, program, static_cast<char *>(nullptr));
 		_exit(127);
 	}
+	close(s.in);
+	std::string written;
+	if (opt.at_terminal) {
+		close(s.out);
+		written = first_line(s.read_out);
+		if (write(s.terminal, input.data(), input.size()) !=
+		    static_cast<ssize_t>(input.size()))
+			throw std::runtime_error("terminal");
+	}
+	const std::string before_input = written;
+	// What is left in a pipe fits in its buffer, and can wait for the end.
 	int ws = 0;
 	waitpid(pid, &ws, 0);
-	close(in);
-	std::string written;
+	if (opt.at_terminal)
+		close(s.terminal);
 	if (opt.out == out_to::full_disk) // reading /dev/full never ends
-		close(out);
+		close(s.out);
 	else
-		written = contents(out);
+		written += contents(s.read_out);
 	return {written, contents(err),
-		WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws)};
+		WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws),
+		before_input};
 }

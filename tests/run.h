@@ -10,12 +10,16 @@ struct run_options {
 	out_to out = out_to::capture;
 	const char *stdin_path = nullptr; // instead of the input bytes
 	const char *env = nullptr;        // one NAME=value to add
+	bool at_terminal = false; // input typed at a terminal, output to a pipe
 };
 
 struct run_result {
 	std::string out;
 	std::string err;
 	int status; // exit status, or 128 + signal
+	// At a terminal, what was written before the input was typed: the
+	// input waits for a whole line of output, or for two seconds.
+	std::string before_input;
 };
 
 // Runs program with input as its standard input and waits for it.
