@@ -4,8 +4,9 @@
 #include "driver.h"
 #include "str.h"
 
-int main()
+int main(int argc, char *argv[])
 {
+	answer_options(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 150;
 	const lines in = read_lines(
 		"enter sub string1 :", "enter string 2:", bound, bound);

@@ -11,6 +11,49 @@ bool get_line(char *buf, int bound, FILE *in)
 	return fgets(buf, bound, in) != nullptr && buf[0] != '\n';
 }
 
+static void print_help(const char *name, const char *summary)
+{
+	printf("Usage: %s [--help | --version]\n"
+	       "%s\n"
+	       "\n"
+	       "Reads two lines from standard input, prompting for each on\n"
+	       "standard output, where it writes its answer.  Other\n"
+	       "arguments are ignored.\n"
+	       "\n"
+	       "Exit status: 0 when the run completes, also when it ends\n"
+	       "with \"enter input\" for a missing or empty line; 1 when\n"
+	       "memory runs out, or standard input cannot be read, or\n"
+	       "standard output written.\n"
+	       "\n"
+	       "Full documentation: man %s\n",
+	       name, summary, name);
+}
+
+static void print_version(const char *name)
+{
+	printf("%s (strtools) %s\n"
+	       "Copyright (c) 2026 The strtools authors\n"
+	       "License MIT <https://opensource.org/licenses/MIT>.\n"
+	       "This is free software: you are free to change and\n"
+	       "redistribute it.  There is NO WARRANTY, to the extent\n"
+	       "permitted by law.\n",
+	       name, STRTOOLS_VERSION);
+}
+
+void answer_options(int argc, char *argv[], const char *name,
+		    const char *summary)
+{
+	if (argc != 2)
+		return;
+	if (strcmp(argv[1], "--help") == 0)
+		print_help(name, summary);
+	else if (strcmp(argv[1], "--version") == 0)
+		print_version(name);
+	else
+		return;
+	exit(finish(0));
+}
+
 static char *alloc(size_t size)
 {
 	auto *p = static_cast<char *>(malloc(size));

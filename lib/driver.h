@@ -11,6 +11,12 @@
 // line, or when it is empty (a lone newline).
 bool get_line(char *buf, int bound, FILE *in);
 
+// Answers --help or --version, given as the only argument, on stdout and
+// exits; returns at once on any other arguments, which are not read.
+// summary says in a sentence what the program called name does.
+void answer_options(int argc, char *argv[], const char *name,
+		    const char *summary);
+
 struct lines {
 	char *first;
 	char *second;

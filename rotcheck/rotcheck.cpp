@@ -4,8 +4,9 @@
 #include "driver.h"
 #include "str.h"
 
-int main()
+int main(int argc, char *argv[])
 {
+	answer_options(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 64;
 	// strrot doubles line 1 in its buffer; the longest line read has
 	// bound - 2 characters of content.

@@ -244,6 +244,11 @@ std::vector<failure> failures(const program &p)
 		 {.out = out_to::full_disk},
 		 "",
 		 p.name + ": write error: No space left on device\n"},
+		{"HelpToFullDisk",
+		 p.path,
+		 {.out = out_to::full_disk, .args = {"--help"}},
+		 "",
+		 p.name + ": write error: No space left on device\n"},
 		{"StdoutClosed",
 		 p.path,
 		 {.out = out_to::closed},
@@ -277,6 +282,30 @@ TEST_P(Invocation, PromptsBeforeReadingFromATerminal)
 		run(GetParam().path, input, {.at_terminal = true});
 	EXPECT_EQ(typed.before_input, GetParam().prompt);
 	EXPECT_EQ(typed.out, run(GetParam().path, input).out);
+}
+
+TEST_P(Invocation, AnswersHelpAndVersionAlone)
+{
+	const program &p = GetParam();
+	const run_result help = run(p.path, input, {.args = {"--help"}});
+	EXPECT_TRUE(help.out.starts_with("Usage: " + p.name + " "));
+	EXPECT_TRUE(help.out.ends_with("man " + p.name + "\n"));
+	EXPECT_EQ(help.status, 0);
+	const run_result version = run(p.path, input, {.args = {"--version"}});
+	EXPECT_EQ(version.out.substr(0, version.out.find('\n') + 1),
+		  p.name + " (strtools) " STRTOOLS_VERSION "\n");
+	EXPECT_EQ(version.status, 0);
+}
+
+TEST_P(Invocation, ReadsNoOtherArguments)
+{
+	const program &p = GetParam();
+	const std::string session = run(p.path, input).out;
+	const char *const ignored[][2] = {
+		{"--help", "x"}, {"--version", "--help"}, {"-h"}, {"x"}};
+	for (const auto &args : ignored)
+		EXPECT_EQ(run(p.path, input, {.args = {args[0], args[1]}}).out,
+			  session);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, Invocation,

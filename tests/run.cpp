@@ -97,6 +97,7 @@ run_result run(const char *program, std::string_view input,
 {
 	const streams s = open_streams(input, opt);
 	const int err = memfile("");
+	const char *argv[] = {program, opt.args[0], opt.args[1], nullptr};
 	const pid_t pid = fork();
 	if (pid < 0)
 		throw std::runtime_error("fork");
@@ -113,7 +114,7 @@ run_result run(const char *program, std::string_view input,
 		alarm(10);
 		if (opt.env != nullptr)
 			putenv(const_cast<char *>(opt.env));
-		execl(program, program, static_cast<char *>(nullptr));
+		execv(program, const_cast<char *const *>(argv));
 		_exit(127);
 	}
 	close(s.in);
