@@ -121,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 		// Patterns without content occur nowhere, and the pass ends.
 		removal_case{"zzz\n", "z", "", "zzz"},
 		removal_case{"z\n", "z", "", "z"},
+		removal_case{"a", "z", "", ""},
 		removal_case{"azbz\n", "z", "", "azbz"},
 		removal_case{"abc\n", "", "", "abc"},
 		removal_case{"", "z", "", ""},
