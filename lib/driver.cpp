@@ -32,12 +32,12 @@ static void print_help(const char *name, const char *summary)
 static void print_version(const char *name)
 {
 	printf("%s (strtools) %s\n"
-	       "Copyright (c) 2026 The strtools authors\n"
+	       "%s\n"
 	       "License MIT <https://opensource.org/licenses/MIT>.\n"
 	       "This is free software: you are free to change and\n"
 	       "redistribute it.  There is NO WARRANTY, to the extent\n"
 	       "permitted by law.\n",
-	       name, STRTOOLS_VERSION);
+	       name, STRTOOLS_VERSION, COPYRIGHT);
 }
 
 void answer_options(int argc, char *argv[], const char *name,
