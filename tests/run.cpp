@@ -23,15 +23,16 @@ static int memfile(std::string_view data)
 	return fd;
 }
 
-// Stands in for the child's terminal; its input end goes to *terminal.
-static int open_terminal(int *terminal)
+// Opens a pseudo-terminal for the child, whose end goes to *child_end;
+// returns the end where its input is typed.
+static int open_terminal(int *child_end)
 {
-	const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-	if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0 ||
-	    (*terminal = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC)) <
+	const int typed = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+	if (typed < 0 || grantpt(typed) != 0 || unlockpt(typed) != 0 ||
+	    (*child_end = open(ptsname(typed), O_RDWR | O_NOCTTY | O_CLOEXEC)) <
 		    0)
 		throw std::runtime_error("terminal");
-	return master;
+	return typed;
 }
 
 // What the child writes to the pipe fd up to a whole line, or until it
