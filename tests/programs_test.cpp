@@ -36,7 +36,9 @@ TEST_P(Session, PrintsExactlyThisAndSucceeds)
 	EXPECT_EQ(r.status, 0);
 }
 
-std::string name(const testing::TestParamInfo<session> &info)
+// Names each case of a table by its own name.
+template <typename Case>
+std::string name(const testing::TestParamInfo<Case> &info)
 {
 	return info.param.name;
 }
@@ -108,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
 		// 149 characters fill the read; the newline alone is next.
 		session{"TooLongLine", CUTSUB, repeat("a", 149) + "\na\n",
 			cutsub_prompts + "enter input\n"}),
-	name);
+	name<session>);
 
 const std::string rotcheck_prompts = "enter string1 :\nenter check string2 :\n";
 const std::string rotated = "str2 is rotated string of string1\n";
@@ -143,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
 				rotcheck_prompts + rotated},
 			session{"TooLongLine", ROTCHECK, longest + "!\nab\n",
 				rotcheck_prompts + "enter input\n"}),
-	name);
+	name<session>);
 
 INSTANTIATE_TEST_SUITE_P(
 	RotcheckTrace, Session,
@@ -171,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
 				"\n2 = len \n" + rotated},
 		session{"TooLongLine", ROTCHECK_TRACE, longest + "!\nab\n",
 			rotcheck_prompts + "enter input\n"}),
-	name);
+	name<session>);
 
 struct failure {
 	const char *name;
@@ -197,11 +199,6 @@ TEST_P(Failure, IsReportedWithStatus1)
 	EXPECT_EQ(r.out, f.output);
 	EXPECT_EQ(r.err, f.error);
 	EXPECT_EQ(r.status, 1);
-}
-
-std::string failure_name(const testing::TestParamInfo<failure> &info)
-{
-	return info.param.name;
 }
 
 // What the tests of every program need to know of it.
@@ -263,12 +260,12 @@ std::vector<failure> failures(const program &p)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cutsub, Failure, testing::ValuesIn(failures(cutsub)),
-			 failure_name);
+			 name<failure>);
 INSTANTIATE_TEST_SUITE_P(Rotcheck, Failure,
-			 testing::ValuesIn(failures(rotcheck)), failure_name);
+			 testing::ValuesIn(failures(rotcheck)), name<failure>);
 INSTANTIATE_TEST_SUITE_P(RotcheckTrace, Failure,
 			 testing::ValuesIn(failures(rotcheck_trace)),
-			 failure_name);
+			 name<failure>);
 
 class Invocation : public testing::TestWithParam<program>
 {
@@ -310,8 +307,6 @@ TEST_P(Invocation, ReadsNoOtherArguments)
 
 INSTANTIATE_TEST_SUITE_P(Programs, Invocation,
 			 testing::Values(cutsub, rotcheck, rotcheck_trace),
-			 [](const testing::TestParamInfo<program> &info) {
-				 return info.param.name;
-			 });
+			 name<program>);
 
 } // namespace
