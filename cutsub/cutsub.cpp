@@ -6,7 +6,7 @@
 
 int main(int argc, char *argv[])
 {
-	answer_options(argc, argv, PROGRAM, SUMMARY);
+	begin(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 150;
 	const lines in = read_lines(
 		"enter sub string1 :", "enter string 2:", bound, bound);

@@ -40,9 +40,12 @@ static void print_version(const char *name)
 	       name, STRTOOLS_VERSION, COPYRIGHT);
 }
 
-void answer_options(int argc, char *argv[], const char *name,
-		    const char *summary)
+// The name the error lines give, set by begin().
+static const char *program = "strtools";
+
+void begin(int argc, char *argv[], const char *name, const char *summary)
 {
+	program = name;
 	if (argc != 2)
 		return;
 	if (strcmp(argv[1], "--help") == 0)
@@ -75,8 +78,7 @@ static void read_line(char *buf, int bound, bool at_terminal)
 	const int err = ferror(stdin) != 0 ? errno : 0;
 	puts("enter input");
 	if (err != 0)
-		fprintf(stderr, "%s: read error: %s\n",
-			program_invocation_short_name, strerror(err));
+		fprintf(stderr, "%s: read error: %s\n", program, strerror(err));
 	exit(finish(err != 0 ? 1 : 0));
 }
 
@@ -105,7 +107,7 @@ int finish(int status)
 	if (fclose(stdout) == 0 && !failed)
 		return status;
 	const int err = errno;
-	fprintf(stderr, "%s: write error%s%s\n", program_invocation_short_name,
-		err != 0 ? ": " : "", err != 0 ? strerror(err) : "");
+	fprintf(stderr, "%s: write error%s%s\n", program, err != 0 ? ": " : "",
+		err != 0 ? strerror(err) : "");
 	return 1;
 }

@@ -11,11 +11,11 @@
 // line, or when it is empty (a lone newline).
 bool get_line(char *buf, int bound, FILE *in);
 
-// Answers --help or --version, given as the only argument, on stdout and
-// exits; returns at once on any other arguments, which are not read.
-// summary says in a sentence what the program called name does.
-void answer_options(int argc, char *argv[], const char *name,
-		    const char *summary);
+// Begins the run of the program called name, which the error lines name
+// whatever its argv[0].  Answers --help or --version, given as the only
+// argument, on stdout and exits; returns at once on any other arguments,
+// which are not read.  summary says in a sentence what the program does.
+void begin(int argc, char *argv[], const char *name, const char *summary);
 
 struct lines {
 	char *first;

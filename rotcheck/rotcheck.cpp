@@ -6,7 +6,7 @@
 
 int main(int argc, char *argv[])
 {
-	answer_options(argc, argv, PROGRAM, SUMMARY);
+	begin(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 64;
 	// strrot doubles line 1 in its buffer; the longest line read has
 	// bound - 2 characters of content.

@@ -256,6 +256,11 @@ std::vector<failure> failures(const program &p)
 		 {.stdin_path = "/"},
 		 p.prompt + "enter input\n",
 		 p.name + ": read error: Is a directory\n"},
+		{"ReadErrorWithoutArgv0",
+		 p.path,
+		 {.stdin_path = "/", .argv0 = ""},
+		 p.prompt + "enter input\n",
+		 p.name + ": read error: Is a directory\n"},
 	};
 }
 

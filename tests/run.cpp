@@ -98,7 +98,8 @@ run_result run(const char *program, std::string_view input,
 {
 	const streams s = open_streams(input, opt);
 	const int err = memfile("");
-	const char *argv[] = {program, opt.args[0], opt.args[1], nullptr};
+	const char *argv[] = {opt.argv0 != nullptr ? opt.argv0 : program,
+			      opt.args[0], opt.args[1], nullptr};
 	const pid_t pid = fork();
 	if (pid < 0)
 		throw std::runtime_error("fork");

@@ -10,6 +10,7 @@ struct run_options {
 	out_to out = out_to::capture;
 	const char *stdin_path = nullptr; // instead of the input bytes
 	const char *env = nullptr;        // one NAME=value to add
+	const char *argv0 = nullptr;      // instead of the program's path
 	const char *args[2] = {};         // after the program's name
 	bool at_terminal = false; // input typed at a terminal, output to a pipe
 };
