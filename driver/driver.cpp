@@ -43,6 +43,16 @@ static void print_version(const char *name)
 // The name the error lines give, set by begin().
 static const char *program = "strtools";
 
+// The errno of the first failed write to stdout, kept before later calls
+// overwrite it; -1 while none has failed.
+static int write_error = -1;
+
+static void note_write(bool failed)
+{
+	if (failed && write_error < 0)
+		write_error = errno;
+}
+
 void begin(int argc, char *argv[], const char *name, const char *summary)
 {
 	program = name;
@@ -69,10 +79,11 @@ static char *alloc(size_t size)
 
 static void read_line(char *buf, int bound, bool at_terminal)
 {
-	// Someone is waiting to read the prompt, which may be held in a pipe's
-	// buffer (cutsub | tee log).  Scripts are spared the extra write.
+	// Someone is waiting to read the prompt, which stdout's own buffer
+	// would hold back: the C library fully buffers stdout when it is not a
+	// terminal (cutsub | tee log).  Scripts are spared the extra write.
 	if (at_terminal)
-		fflush(stdout);
+		note_write(fflush(stdout) != 0);
 	if (get_line(buf, bound, stdin))
 		return;
 	const int err = ferror(stdin) != 0 ? errno : 0;
@@ -102,12 +113,13 @@ int finish(int status)
 {
 	// Output is buffered, so a full disk or a closed stdout may only show
 	// when the buffer is written out here.
-	const bool failed = ferror(stdout) != 0;
+	note_write(fflush(stdout) != 0 || ferror(stdout) != 0);
 	errno = 0;
-	if (fclose(stdout) == 0 && !failed)
+	note_write(fclose(stdout) != 0);
+	if (write_error < 0)
 		return status;
-	const int err = errno;
-	fprintf(stderr, "%s: write error%s%s\n", program, err != 0 ? ": " : "",
-		err != 0 ? strerror(err) : "");
+	fprintf(stderr, "%s: write error%s%s\n", program,
+		write_error != 0 ? ": " : "",
+		write_error != 0 ? strerror(write_error) : "");
 	return 1;
 }
