@@ -152,7 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
 	testing::Values(
 		session{"EmptyInput", ROTCHECK_TRACE, "",
 			"enter string1 :\nenter input\n"},
-		session{"NoSecondLine", ROTCHECK_TRACE, "abc\n\n",
+		session{"NoSecondLine", ROTCHECK_TRACE, "abc\n",
+			rotcheck_prompts + "enter input\n"},
+		session{"EmptySecondLine", ROTCHECK_TRACE, "abc\n\n",
 			rotcheck_prompts + "enter input\n"},
 		session{"Rotated", ROTCHECK_TRACE, "abcd\ncdab\n",
 			rotcheck_prompts + "len:4\nabcdabcd\n4 = len \n" +
