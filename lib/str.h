@@ -15,7 +15,9 @@ int strsp(const char *pattern, const char *text);
 
 // Removes the occurrences of pattern's content from text in place, in one
 // greedy pass, printing "sbu:", "dbu:" and one "i:" per occurrence to
-// stdout.  Returns text.
+// stdout.  Unlike strsp, a match attempt may run onto text's last
+// character: in a text without a newline, an occurrence can end there and
+// take that character with it.  Returns text.
 char *rmstr(char *text, const char *pattern);
 
 // Writes s1's content twice over in s1, in place of its terminator, and
