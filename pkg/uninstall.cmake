@@ -1,0 +1,25 @@
+# Run by the uninstall target: removes the files that the last install from
+# this build folder listed in its manifest, then the project's own folder
+# of documentation once it is empty.  The folders that an install shares
+# with other programs, such as bin/ and share/man/man1/, stay.
+if(NOT EXISTS "${MANIFEST}")
+	message(FATAL_ERROR "Nothing to uninstall: no ${MANIFEST}")
+endif()
+file(STRINGS "${MANIFEST}" files)
+foreach(file IN LISTS files)
+	if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+		message(STATUS "Uninstalling: ${file}")
+		file(REMOVE "${file}")
+	endif()
+	cmake_path(GET file PARENT_PATH dir)
+	if(dir MATCHES "/${DOCDIR}$")
+		set(docdir "${dir}")
+	endif()
+endforeach()
+if(DEFINED docdir)
+	file(GLOB left "${docdir}/*")
+	if(NOT left)
+		message(STATUS "Uninstalling: ${docdir}")
+		file(REMOVE_RECURSE "${docdir}")
+	endif()
+endif()
