@@ -6,6 +6,10 @@ if(CPACK_STRTOOLS_OVERRIDES AND CPACK_GENERATOR STREQUAL "DEB")
 	file(MAKE_DIRECTORY ${usr}/share/lintian/overrides)
 	file(COPY_FILE ${CPACK_STRTOOLS_OVERRIDES}
 		${usr}/share/lintian/overrides/strtools)
+	# Not the mode of the source's file, which a tarball unpacked with
+	# another umask, or by root, may have made group-writable.
+	file(CHMOD ${usr}/share/lintian/overrides/strtools
+		PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endif()
 
 # Directories were made under the packager's umask; the package's must
