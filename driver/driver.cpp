@@ -112,8 +112,8 @@ lines read_lines(const char *prompt1, const char *prompt2, int bound,
 int finish(int status)
 {
 	// Output is buffered, so a full disk or a closed stdout may only show
-	// when the buffer is written out here.
-	note_write(fflush(stdout) != 0 || ferror(stdout) != 0);
+	// when fclose writes the buffer out.
+	note_write(ferror(stdout) != 0);
 	errno = 0;
 	note_write(fclose(stdout) != 0);
 	if (write_error < 0)
