@@ -286,6 +286,8 @@ TEST_P(Invocation, PromptsBeforeReadingFromATerminal)
 		run(GetParam().path, input, {.at_terminal = true});
 	EXPECT_EQ(typed.before_input, GetParam().prompt);
 	EXPECT_EQ(typed.out, run(GetParam().path, input).out);
+	EXPECT_EQ(typed.err, "");
+	EXPECT_EQ(typed.status, 0);
 }
 
 TEST_P(Invocation, AnswersHelpAndVersionAlone)
