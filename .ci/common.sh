@@ -34,4 +34,4 @@ quietly() {
 }
 
 # The cross builds' architectures, each with its compiler's triple.
-cross=(arm64:aarch64-linux-gnu s390x:s390x-linux-gnu)
+cross=(arm64:aarch64-linux-gnu s390x:s390x-linux-gnu armhf:arm-linux-gnueabihf)
