@@ -22,6 +22,20 @@ hardened() {
 # Whether the program is linked dynamically, loaded by an interpreter.
 dynamic() { grep -q 'program interpreter' <<<"$(readelf -l "$1")"; }
 
+# The programs that every build and package holds.
+programs=(cutsub rotcheck rotcheck_trace)
+
+# Checks that each program in the folder is hardened, and linked as the
+# second argument says: static or dynamic.
+pies() {
+	local prog linked
+	for prog in "${programs[@]}"; do
+		hardened "$1/$prog"
+		linked=$(dynamic "$1/$prog" && echo dynamic || echo static)
+		[ "$linked" = "$2" ] || { echo "$1/$prog: $linked" >&2; return 1; }
+	done
+}
+
 # Any finding fails: the configuration makes every warning an error.  The
 # counts of system headers' warnings, all suppressed, are left out.
 tidy() {
