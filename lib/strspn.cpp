@@ -1,20 +1,20 @@
+#include <cstddef>
+
 #include "str.h"
 
 int strsp(const char *pattern, const char *text)
 {
-	// Neither string's last character takes part.
-	const int last = str_len(text);
-	const int len = str_len(pattern);
-	int i = 0;
-	int j = 0;
-	while (i < last && j < len) {
-		if (pattern[j] == text[i]) {
-			i++;
+	// Neither string's last character takes part: an attempt ends where
+	// the pattern's content does, or where the text's runs out.  The ends
+	// are found a character ahead on the way, rather than measured first.
+	if (pattern[0] == '\0' || pattern[1] == '\0' || text[0] == '\0')
+		return 0;
+	// Each start before the text's last character, until one gets there.
+	for (size_t i = 0; text[i + 1] != '\0'; i++)
+		for (size_t j = 0; pattern[j] == text[i + j];) {
 			j++;
-		} else {
-			i = i + 1 - j;
-			j = 0;
+			if (pattern[j + 1] == '\0' || text[i + j + 1] == '\0')
+				return static_cast<int>(j);
 		}
-	}
-	return j;
+	return 0;
 }

@@ -1,17 +1,24 @@
+#include <cstddef>
+
 #include "str.h"
 
 // The first-run matcher: counts the one run of matches that begins where
 // the pattern's first character first occurs in the text's content, and
-// never tries a later start.
+// never tries a later start.  As the library's matcher does, it finds the
+// strings' ends a character ahead rather than measuring them first.
 int strsp(const char *pattern, const char *text)
 {
-	const int last = str_len(text);
-	const int len = str_len(pattern);
-	int i = 0;
-	while (i < last && text[i] != pattern[0])
-		i++;
-	int j = 0;
-	while (j < len && i + j < last && pattern[j] == text[i + j])
+	if (pattern[0] == '\0' || pattern[1] == '\0' || text[0] == '\0')
+		return 0;
+	size_t i = 0;
+	while (text[i] != pattern[0])
+		if (text[++i] == '\0')
+			return 0;
+	if (text[i + 1] == '\0')
+		return 0;
+	size_t j = 1;
+	while (pattern[j + 1] != '\0' && text[i + j + 1] != '\0' &&
+	       pattern[j] == text[i + j])
 		j++;
-	return j;
+	return static_cast<int>(j);
 }
