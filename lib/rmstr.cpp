@@ -2,21 +2,6 @@
 
 #include "str.h"
 
-// Prints "i:%d" of a positive n.  The pass may print this for every
-// character of the text, and printf would cost most of the run.
-static void print_position(int n)
-{
-	char buf[16];
-	char *p = buf + sizeof buf;
-	*--p = '\0';
-	do
-		*--p = static_cast<char>('0' + n % 10);
-	while ((n /= 10) != 0);
-	*--p = ':';
-	*--p = 'i';
-	fputs(p, stdout);
-}
-
 char *rmstr(char *text, const char *pattern)
 {
 	printf("sbu:%s\n", text);
@@ -39,7 +24,7 @@ char *rmstr(char *text, const char *pattern)
 			k++;
 		}
 		if (k == len)
-			print_position(r);
+			print_int("i:", r);
 		else
 			for (int i = r - k; i < r; i++)
 				text[w++] = text[i];
