@@ -8,11 +8,12 @@ int main(int argc, char *argv[])
 {
 	begin(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 150;
-	const lines in = read_lines(
-		"enter sub string1 :", "enter string 2:", bound, bound);
-	if (strsp(in.second, in.first) == str_len(in.second))
-		printf("string is:%s\n", rmstr(in.first, in.second));
-	else
-		printf("string is :%s", in.first);
-	return finish(0);
+	while (const lines *in = read_lines("enter sub string1 :",
+					    "enter string 2:", bound, bound)) {
+		if (strsp(in->second, in->first) == str_len(in->second))
+			printf("string is:%s\n", rmstr(in->first, in->second));
+		else
+			printf("string is :%s", in->first);
+	}
+	return finish();
 }

@@ -11,10 +11,10 @@ int main(int argc, char *argv[])
 	// strrot doubles line 1 in its buffer; the longest line read has
 	// bound - 2 characters of content.
 	const size_t room = 2 * (bound - 2) + 1;
-	const lines in = read_lines(
-		"enter string1 :", "enter check string2 :", bound, room);
-	puts(strrot(in.first, in.second) == 1
-		     ? "str2 is rotated string of string1"
-		     : "str2 not a rotated string of string1");
-	return finish(0);
+	while (const lines *in = read_lines(
+		       "enter string1 :", "enter check string2 :", bound, room))
+		puts(strrot(in->first, in->second) == 1
+			     ? "str2 is rotated string of string1"
+			     : "str2 not a rotated string of string1");
+	return finish();
 }

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -119,26 +120,38 @@ run_result run(const char *program, std::string_view input,
 		execv(program, const_cast<char *const *>(argv));
 		_exit(127);
 	}
-	close(s.in);
 	std::string written;
+	std::string transcript;
 	if (opt.at_terminal) {
 		close(s.out);
-		written = first_line(s.read_out);
-		if (write(s.terminal, input.data(), input.size()) !=
-		    static_cast<ssize_t>(input.size()))
-			throw std::runtime_error("terminal");
+		for (size_t at = 0, end = 0; at < input.size(); at = end) {
+			end = std::min(input.find_first_of("\n\x04", at),
+				       input.size() - 1) +
+			      1;
+			const std::string out = first_line(s.read_out);
+			written += out;
+			transcript +=
+				out + std::string(input.substr(at, end - at));
+			if (write(s.terminal, input.data() + at, end - at) !=
+			    static_cast<ssize_t>(end - at))
+				throw std::runtime_error("terminal");
+		}
 	}
-	const std::string before_input = written;
 	// What is left in a pipe fits in its buffer, and can wait for the end.
 	int ws = 0;
 	waitpid(pid, &ws, 0);
+	// The child's offset in its input, which the two share: none at a
+	// terminal.
+	const off_t offset = std::max<off_t>(lseek(s.in, 0, SEEK_CUR), 0);
+	close(s.in);
 	if (opt.at_terminal)
 		close(s.terminal);
+	std::string rest;
 	if (opt.out == out_to::full_disk) // reading /dev/full never ends
 		close(s.out);
 	else
-		written += contents(s.read_out);
-	return {written, contents(err),
+		rest = contents(s.read_out);
+	return {written + rest, contents(err),
 		WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws),
-		before_input};
+		transcript + rest, static_cast<size_t>(offset)};
 }

@@ -12,16 +12,19 @@ struct run_options {
 	const char *env = nullptr;        // one NAME=value to add
 	const char *argv0 = nullptr;      // instead of the program's path
 	const char *args[2] = {};         // after the program's name
-	bool at_terminal = false; // input typed at a terminal, output to a pipe
+	// Input typed at a terminal, a line at a time (a line ends at a newline
+	// or a Ctrl-D), each once the program has written a whole line or been
+	// silent for two seconds; output to a pipe.
+	bool at_terminal = false;
 };
 
 struct run_result {
 	std::string out;
 	std::string err;
 	int status; // exit status, or 128 + signal
-	// At a terminal, what was written before the input was typed: the
-	// input waits for a whole line of output, or for two seconds.
-	std::string before_input;
+	// At a terminal, what was written and typed, in turn.
+	std::string transcript;
+	size_t read; // bytes of the input read, but at a terminal
 };
 
 // Runs program with input as its standard input and waits for it.

@@ -1,0 +1,35 @@
+// --repeat prints what single runs print, one after another, each given
+// what the one before left of the input: whatever the input.
+#include "driver.h"
+#include "fuzz.h"
+
+// What runs over input print, each answering with the lines it read: one
+// repeating run, or single runs until the input is used up.
+static std::string runs(std::string input, bool repeat)
+{
+	char option[] = "--repeat";
+	char *argv[] = {option, option, nullptr};
+	FILE *const saved = stdin;
+	stdin = fmemopen(input.data(), input.size(), "r");
+	std::string out = capture_stdout([&] {
+		do {
+			begin(repeat ? 2 : 1, argv, "repeat_fuzz", "");
+			// The buffers are allocated once: one bound, small, to
+			// split many lines.
+			while (const lines *in = read_lines("1", "2", 6, 6))
+				printf("<%s|%s>", in->first, in->second);
+		} while (!repeat &&
+			 ftell(stdin) < static_cast<long>(input.size()));
+	});
+	fclose(stdin);
+	stdin = saved;
+	return out;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+	const std::string input(reinterpret_cast<const char *>(data), size);
+	// glibc's fmemopen refuses an empty buffer.
+	CHECK(size == 0 || runs(input, true) == runs(input, false));
+	return 0;
+}
