@@ -84,10 +84,14 @@ static streams open_streams(std::string_view input, const run_options &opt)
 		s.in = opt.stdin_path != nullptr
 			       ? open(opt.stdin_path, O_RDONLY | O_CLOEXEC)
 			       : memfile(input);
-		s.out = s.read_out =
-			opt.out == out_to::full_disk
-				? open("/dev/full", O_WRONLY | O_CLOEXEC)
-				: memfile("");
+		if (opt.out == out_to::hung_up)
+			close(open_terminal(&s.out));
+		else
+			s.out = s.read_out =
+				opt.out == out_to::full_disk
+					? open("/dev/full",
+					       O_WRONLY | O_CLOEXEC)
+					: memfile("");
 	}
 	if (s.in < 0 || s.out < 0)
 		throw std::runtime_error("open");
@@ -147,7 +151,8 @@ run_result run(const char *program, std::string_view input,
 	if (opt.at_terminal)
 		close(s.terminal);
 	std::string rest;
-	if (opt.out == out_to::full_disk) // reading /dev/full never ends
+	// Nothing to read: and reading /dev/full never ends.
+	if (opt.out == out_to::full_disk || opt.out == out_to::hung_up)
 		close(s.out);
 	else
 		rest = contents(s.read_out);

@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-// Where the child's standard output goes.
-enum class out_to { capture, full_disk, closed };
+// Where the child's standard output goes: hung_up is a terminal whose other
+// side has closed, where each line's write fails.
+enum class out_to { capture, full_disk, closed, hung_up };
 
 struct run_options {
 	out_to out = out_to::capture;
