@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""The documents' examples, run, so that what they show stays true.
+
+docs.py examples DOC BINDIR
+    Runs every transcript in DOC (README.md or a page's source): each
+    "$ command" with the lines after it, which must be its output, byte for
+    byte.  A program started alone is typed at, at a terminal: the line
+    after each of its prompts is what is typed, and the terminal's echo of
+    it is part of the output.  Then runs the inline examples that DOC holds
+    (the table below), whose words must stay in DOC as they are.
+docs.py version SOURCE_DIR VERSION
+    Checks that NEWS, the README's file names and CI's packaging fixtures
+    name the version that CMake's project() gives.
+"""
+import os
+import pty
+import re
+import select
+import subprocess
+import sys
+import tempfile
+
+PROMPTS = {"enter sub string1 :", "enter string 2:", "enter string1 :",
+           "enter check string2 :"}
+ALONE = re.compile(r"(?:build/release/bin/)?(cutsub|rotcheck|rotcheck_trace)")
+
+# Inline examples: the document, its words for the example (kept there),
+# a command, and what its output must hold.
+ROTATED = "str2 is rotated string of string1\n"
+NOT_ROTATED = "str2 not a rotated string of string1\n"
+INLINE = [
+    ("README.md", "`printf 'hello\\nx' | cutsub` prints `sbu:hello`, an empty line,\n  `dbu:x` and `string is:hello`",
+     "printf 'hello\\nx' | cutsub", "sbu:hello\n\ndbu:x\nstring is:hello\n"),
+    ("README.md", "`printf 'abzab\\0\\nab\\n' | cutsub` prints\n  `i:2i:5string is:z`",
+     "printf 'abzab\\0\\nab\\n' | cutsub", "i:2i:5string is:z\n"),
+    ("README.md", "text `aaab`, pattern `aab` prints `string is:aaab`",
+     "printf 'aaab\\naab\\n' | cutsub", "\nstring is:aaab\n"),
+    ("README.md", "`ÄÖÜ` and `ÜÄ` are \"not\nrotated\" to `rotcheck_trace`",
+     "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck_trace", NOT_ROTATED),
+    ("README.md", "`ÄÖÜ` and `ÜÄ` are \"not\nrotated\" to `rotcheck_trace` and \"rotated\" to `rotcheck`",
+     "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck", ROTATED),
+    ("README.md", "(`4 = len `)", "printf 'abcd\\ncdab\\n' | rotcheck_trace",
+     "\n4 = len \n"),
+    ("man/cutsub.1", "Text\n.Ql abclo\nand pattern\n.Ql lo\nprint\n.Ql i:5string is:abc\nand two newlines.",
+     "printf 'abclo\\nlo\\n' | cutsub", "i:5string is:abc\n\n"),
+    ("man/cutsub.1", ".Ql abc ,\na NUL and\n.Ql def\nare read as\n.Ql abc ) ,\nhas no newline, and the output then ends without one.",
+     "printf 'abc\\0def\\nx\\n' | cutsub; echo '|'", "string is :abc|\n"),
+    ("man/cutsub.1", "text\n.Ql aaab\nand pattern\n.Ql aab\nprint\n.Ql string is:aaab .",
+     "printf 'aaab\\naab\\n' | cutsub", "\nstring is:aaab\n"),
+    ("man/cutsub.1", "a text\n.Ql abzab\ncut short by a NUL byte, and pattern\n.Ql ab ,\nprint\n.Ql i:2i:5string is:z .",
+     "printf 'abzab\\0\\nab\\n' | cutsub", "i:2i:5string is:z\n"),
+    ("man/cutsub.1", ".Ql hello world\nand\n.Ql lo ,\neach ended by CR LF, print the text unchanged",
+     "printf 'hello world\\r\\nlo\\r\\n' | cutsub", "string is :hello world\r\n"),
+    ("man/cutsub.1", ".Ql h\\('ello w\\(:orld\nand\n.Ql \\(:o\nprint\n.Ql i:10 .",
+     "printf 'h\\303\\251llo w\\303\\266rld\\n\\303\\266\\n' | cutsub", "i:10string"),
+    ("man/rotcheck.1", ".Ql abc\nand\n.Ql ab\nare answered\n.Dq rotated ,",
+     "printf 'abc\\nab\\n' | rotcheck", ROTATED),
+    ("man/rotcheck.1", "and so are\n.Ql ab\nand\n.Ql aba .",
+     "printf 'ab\\naba\\n' | rotcheck", ROTATED),
+    ("man/rotcheck.1", ".Ql ab\nand\n.Ql bab\nare answered\n.Dq not a rotated string .",
+     "printf 'ab\\nbab\\n' | rotcheck", NOT_ROTATED),
+    ("man/rotcheck.1", ".Ql abcd\nand a last line\n.Ql bcda\nare compared as",
+     "printf 'abcd\\nbcda' | rotcheck", ROTATED),
+    ("man/rotcheck.1", ".Ql abcd\nand\n.Ql cdab ,\neach ended by CR LF, are answered\n.Dq not a rotated string ,",
+     "printf 'abcd\\r\\ncdab\\r\\n' | rotcheck", NOT_ROTATED),
+    ("man/rotcheck_trace.1", ".Ql aab\nand\n.Ql aba\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string ,",
+     "printf 'aab\\naba\\n' | rotcheck_trace", "\n1 = len \n" + NOT_ROTATED),
+    ("man/rotcheck_trace.1", "where\n.Xr rotcheck 1\nanswers\n.Dq rotated .",
+     "printf 'aab\\naba\\n' | rotcheck", ROTATED),
+    ("man/rotcheck_trace.1", ".Ql \\(:A\\(:O\\(:U\nand\n.Ql \\(:U\\(:A\nare answered\n.Dq not a rotated string .",
+     "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck_trace", NOT_ROTATED),
+]
+
+
+def roff(line):
+    """A line of a literal display as it reads."""
+    return re.sub(r"\\(.)", lambda m: {"e": "\\", "-": "-", "&": ""}[m[1]],
+                  line)
+
+
+def transcripts(path):
+    """The transcripts of a document: lists of lines, the first "$ ...";
+    README.md's are its indented blocks, a page's its literal displays."""
+    blocks, block = [], None
+    for line in open(path, encoding="utf-8").read().split("\n"):
+        if path.endswith(".md"):
+            inside = line.startswith("    ") or (block is not None and
+                                                 line == "")
+            text = line[4:]
+        else:
+            if line.startswith(".Bd -literal"):
+                block = []
+                continue
+            inside = block is not None and line != ".Ed"
+            text = roff(line) if inside else line
+        if not inside:
+            if block and block[0].startswith("$ "):
+                blocks.append(block)
+            block = None
+        elif block is None:
+            block = [text]
+        else:
+            block.append(text)
+    return blocks
+
+
+def typed(program, want, cwd):
+    """What a terminal shows of a run of program, typed at after each
+    prompt with the line that follows it in want."""
+    lines = want.split("\n")
+    answers = [lines[i + 1] for i, line in enumerate(lines[:-1])
+               if line in PROMPTS]
+    master, slave = pty.openpty()
+    child = subprocess.Popen([program], stdin=slave, stdout=slave,
+                             stderr=slave, cwd=cwd)
+    os.close(slave)
+    shown = b""
+
+    def read(until):
+        nonlocal shown
+        while not until(shown.decode(errors="replace").replace("\r\n", "\n")):
+            if not select.select([master], [], [], 5)[0]:
+                return
+            try:
+                chunk = os.read(master, 4096)
+            except OSError:  # the program has ended
+                return
+            if not chunk:
+                return
+            shown += chunk
+
+    for n, answer in enumerate(answers):
+        read(lambda s: sum(line in PROMPTS for line in s.split("\n")[:-1])
+             > n)
+        os.write(master, answer.encode() + b"\n")
+    read(lambda s: False)
+    child.wait()
+    os.close(master)
+    return shown.decode(errors="replace").replace("\r\n", "\n")
+
+
+def run(command, cwd):
+    if ALONE.fullmatch(command):
+        return None
+    done = subprocess.run(["sh", "-c", command], cwd=cwd,
+                          stdin=subprocess.DEVNULL, capture_output=True)
+    return (done.stdout + done.stderr).decode(errors="replace")
+
+
+def examples(doc, bindir):
+    os.environ["PATH"] = os.path.abspath(bindir) + os.pathsep + os.environ["PATH"]
+    failed = commands = 0
+    blocks = transcripts(doc)
+    for block in blocks:
+        with tempfile.TemporaryDirectory() as cwd:
+            starts = [i for i, line in enumerate(block)
+                      if line.startswith("$ ")] + [len(block)]
+            for a, b in zip(starts, starts[1:]):
+                command = block[a][2:].replace("build/release/bin/", "")
+                out = block[a + 1:b]
+                while out and out[-1] == "":  # the blank after a block
+                    out.pop()
+                want = "".join(line + "\n" for line in out)
+                got = run(command, cwd)
+                if got is None:
+                    got = typed(command, want, cwd)
+                commands += 1
+                if got != want:
+                    failed += 1
+                    print(f"{doc}: $ {command}\nwant {want!r}\ngot  {got!r}")
+    text = open(doc, encoding="utf-8").read()
+    inline = [row for row in INLINE if doc.endswith(row[0])]
+    for _, words, command, want in inline:
+        with tempfile.TemporaryDirectory() as cwd:
+            got = run(command, cwd)
+        if words not in text or want not in got:
+            failed += 1
+            print(f"{doc}: {words!r}\n{command}: want {want!r} in {got!r}"
+                  if words in text else f"{doc}: no longer says {words!r}")
+    print(f"{doc}: {len(blocks)} transcripts of {commands} commands, "
+          f"{len(inline)} inline examples, {failed} failed")
+    return failed == 0
+
+
+def version(source, want):
+    named = []
+    news = open(os.path.join(source, "NEWS"), encoding="utf-8").readline()
+    named.append(("NEWS, its newest entry", news.split()[1]))
+    readme = open(os.path.join(source, "README.md"), encoding="utf-8").read()
+    for name in re.findall(r"strtools[-_][0-9][0-9.]*[0-9]", readme):
+        named.append(("README.md, " + name, name[9:]))
+    fixtures = [(".ci/debian/changelog", r"^strtools \(([^-)]+)"),
+                (".ci/rpm/strtools.recipe", r"^Version: *(\S+)")]
+    for path, pattern in fixtures:
+        full = os.path.join(source, path)
+        if os.path.exists(full):  # CI's, not in every tarball
+            found = re.search(pattern, open(full).read(), re.M)
+            named.append((path, found[1] if found else "nothing"))
+    wrong = [(where, v) for where, v in named if v != want]
+    for where, v in wrong:
+        print(f"{where}: names {v}, where project() has {want}")
+    print(f"{len(named)} places name the version, {len(wrong)} wrongly")
+    return not wrong
+
+
+if __name__ == "__main__":
+    what, *args = sys.argv[1:]
+    sys.exit(0 if {"examples": examples, "version": version}[what](*args)
+             else 1)
