@@ -373,14 +373,14 @@ TEST_P(Invocation, AnswersHelpAndVersionAlone)
 	EXPECT_TRUE(help.out.starts_with("Usage: " + p.name + " "));
 	EXPECT_TRUE(help.out.ends_with("man " + p.name + "\n"));
 	// As the pages and the README give it.
-	EXPECT_NE(help.out.find("Exit status: 0 when the runs complete, also "
-				"when one ends\n"
-				"with \"enter input\" for a missing or empty "
-				"line; 1 when\n"
-				"memory runs out, or standard input cannot be "
-				"read, or\n"
-				"standard output written.\n"),
-		  std::string::npos);
+	EXPECT_NE(
+		help.out.find(
+			R"(Exit status: 0 when the runs complete, also when one ends
+with "enter input" for a missing or empty line; 1 when
+memory runs out, or standard input cannot be read, or
+standard output written.
+)"),
+		std::string::npos);
 	EXPECT_EQ(help.status, 0);
 	const run_result version = run(p.path, input, {.args = {"--version"}});
 	EXPECT_EQ(version.out.substr(0, version.out.find('\n') + 1),
