@@ -6,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+	// Answers --help and --version, or reports an argument it does not
+	// take: then no run follows.
 	begin(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 150;
 	while (const lines *in = read_lines("enter sub string1 :",

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <getopt.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,26 +12,68 @@ bool get_line(char *buf, int bound, FILE *in)
 	return fgets(buf, bound, in) != nullptr && buf[0] != '\n';
 }
 
-static void print_help(const char *name, const char *summary)
+// All that the runs share, set by begin().
+struct state {
+	const char *program = "strtools"; // the name the error lines give
+	bool repeat = false;
+	bool at_terminal = false; // someone types the input, after each prompt
+	bool more = false;        // another run may begin
+	int status = 0;           // the exit status, unless a write fails
+	long long line = 0;       // the input's lines read up to their newline
+	long long warned = 0;     // the last line reported as too long
+	int read_error = -1;      // errno of the read that failed, or -1
+	int write_error = -1;     // errno of the first write that failed, or -1
+	lines in = {};            // allocated by the first run that needs them
+};
+static state st;
+
+// Whether the stream has failed; the errno of its first failure is kept in
+// *error, before later calls overwrite it.
+static bool failed(FILE *stream, int *error)
 {
-	printf("Usage: %s [--help | --version | --repeat]\n"
+	if (ferror_unlocked(stream) == 0)
+		return false;
+	if (*error < 0)
+		*error = errno;
+	return true;
+}
+
+static bool input_failed()
+{
+	return failed(stdin, &st.read_error);
+}
+
+static bool output_failed()
+{
+	return failed(stdout, &st.write_error);
+}
+
+// ---- The arguments ----
+
+static void print_help(const char *summary)
+{
+	printf("Usage: %s [--repeat]\n"
+	       "  or:  %s --help | --version\n"
 	       "%s\n"
 	       "\n"
 	       "Reads two lines from standard input, prompting for each on\n"
-	       "standard output, where it writes its answer.  With --repeat,\n"
-	       "runs again and again until the input ends.  Other arguments\n"
-	       "are ignored.\n"
+	       "standard output, where it writes its answer.  It opens no\n"
+	       "file: give it one as its input (%s --repeat < FILE).\n"
+	       "\n"
+	       "  --repeat   run again and again until the input ends\n"
+	       "  --help     print this help and exit\n"
+	       "  --version  print the version and exit\n"
 	       "\n"
 	       "Exit status: 0 when the runs complete, also when one ends\n"
 	       "with \"enter input\" for a missing or empty line; 1 when\n"
 	       "memory runs out, or standard input cannot be read, or\n"
-	       "standard output written.\n"
+	       "standard output written; 2 for an argument it does not take.\n"
 	       "\n"
 	       "Full documentation: man %s\n",
-	       name, summary, name);
+	       st.program, st.program, summary, st.program, st.program);
 }
 
-static void print_version(const char *name)
+static void print_version()
 {
 	printf("%s (strtools) %s\n"
 	       "%s\n"
@@ -38,134 +81,219 @@ static void print_version(const char *name)
 	       "This is free software: you are free to change and\n"
 	       "redistribute it.  There is NO WARRANTY, to the extent\n"
 	       "permitted by law.\n",
-	       name, STRTOOLS_VERSION, COPYRIGHT);
+	       st.program, STRTOOLS_VERSION, COPYRIGHT);
 }
 
-// Set by begin(): the name the error lines give, whether the run repeats,
-// and whether someone types the input, waiting for each prompt.
-static const char *program = "strtools";
-static bool repeat;
-static bool at_terminal;
+enum class asked { runs, help, version, nothing };
 
-// Whether another run may begin; and the exit status, 1 once memory has
-// run out or a read has failed, which ends the runs.
-static bool more;
-static int status;
-
-static void fail()
+// Ends a report of an argument not taken.
+static asked hint()
 {
-	status = 1;
-	more = false;
+	fprintf(stderr, "Try '%s --help'.\n", st.program);
+	return asked::nothing;
 }
 
-// The errno of the first failed write to stdout, kept before later calls
-// overwrite it; -1 while none has failed.
-static int write_error = -1;
-
-static void note_write(bool failed)
+// Reads the options as getopt_long programs do: a long option may be
+// shortened while it stays unique, the first --help or --version is
+// answered and nothing after it read, and --repeat twice is --repeat.  The
+// first argument not taken is reported, with a hint.
+static asked read_arguments(int argc, char *argv[])
 {
-	if (failed && write_error < 0)
-		write_error = errno;
+	// Values beyond any character: no option has a short form.
+	enum { help = 256, version, repeat };
+	static const option options[] = {
+		{"help", no_argument, nullptr, help},
+		{"version", no_argument, nullptr, version},
+		{"repeat", no_argument, nullptr, repeat},
+		{}};
+	// Its own messages would name argv[0], not the program.
+	opterr = 0;
+	for (;;) {
+		switch (getopt_long(argc, argv, "", options, nullptr)) {
+		case help:
+			return asked::help;
+		case version:
+			return asked::version;
+		case repeat:
+			st.repeat = true;
+			continue;
+		case -1: // the options are read: no operand may follow
+			if (optind == argc)
+				return asked::runs;
+			fprintf(stderr,
+				"%s: unexpected operand '%s': "
+				"the input is read from standard input only "
+				"(%s --repeat < FILE)\n",
+				st.program, argv[optind], st.program);
+			return hint();
+		}
+		// optopt is the character of an unknown short option, the
+		// value of a long option given a value, or 0 for an unknown
+		// long option.
+		if (optopt > 0 && optopt < help)
+			fprintf(stderr, "%s: unknown option '-%c'\n",
+				st.program, optopt);
+		else if (optopt == 0)
+			fprintf(stderr, "%s: unknown option '%s'\n", st.program,
+				argv[optind - 1]);
+		else
+			fprintf(stderr, "%s: option '%s' takes no value\n",
+				st.program, argv[optind - 1]);
+		return hint();
+	}
 }
 
 void begin(int argc, char *argv[], const char *name, const char *summary)
 {
-	program = name;
-	at_terminal = isatty(fileno(stdin)) != 0;
-	more = true;
-	status = 0;
-	const char *option = argc == 2 ? argv[1] : "";
-	repeat = strcmp(option, "--repeat") == 0;
-	// Many runs over a file read and write far more than the page that
-	// stdio buffers by default: larger buffers spare most of the system
-	// calls.  At a terminal, reads come a line at a time, and the output
-	// is best seen as it comes.
-	static char in[1 << 16];
-	static char out[1 << 16];
-	if (repeat && !at_terminal) {
+	// The buffers are kept for a second begin(), as a test may make.
+	st = {.program = name,
+	      .at_terminal = isatty(fileno(stdin)) != 0,
+	      .in = st.in};
+	const asked what = read_arguments(argc, argv);
+	st.more = what == asked::runs;
+	if (what == asked::help)
+		print_help(summary);
+	else if (what == asked::version)
+		print_version();
+	else if (what == asked::nothing)
+		st.status = 2;
+	else if (st.repeat && !st.at_terminal) {
+		// Many runs over a file read and write far more than the page
+		// that stdio buffers by default: larger buffers spare most of
+		// the system calls.  At a terminal, reads come a line at a
+		// time, and the output is best seen as it comes.
+		static char in[1 << 16];
+		static char out[1 << 16];
 		setvbuf(stdin, in, _IOFBF, sizeof in);
 		if (isatty(fileno(stdout)) == 0)
 			setvbuf(stdout, out, _IOFBF, sizeof out);
 	}
-	if (strcmp(option, "--help") == 0)
-		print_help(name, summary);
-	else if (strcmp(option, "--version") == 0)
-		print_version(name);
-	else
-		return;
-	exit(finish());
 }
 
-static void prompt(const char *text)
+// ---- The runs ----
+
+// How a run's reads end: with the two lines, with "enter input", after
+// which a repeat goes on, or with nothing more to run.
+enum class outcome { pair, rejected, stop };
+
+// Prints a prompt.  Someone typing waits to read it, which stdout's own
+// buffer would hold back: the C library fully buffers stdout when it is
+// not a terminal (cutsub | tee log).  Scripts are spared the extra write.
+// False when it could not be written.
+static bool prompt(const char *text)
 {
 	puts(text);
-	// Someone is waiting to read the prompt, which stdout's own buffer
-	// would hold back: the C library fully buffers stdout when it is not a
-	// terminal (cutsub | tee log).  Scripts are spared the extra write.
-	if (at_terminal)
-		note_write(fflush(stdout) != 0);
+	if (st.at_terminal)
+		fflush(stdout);
+	return !output_failed();
 }
 
-// Whether the input has ended: peeks at its next byte, and leaves a read
-// error to the read to report.
-static bool ended()
+// Whether a byte follows in the input, left there to be read.
+static bool input_follows()
 {
-	const int c = getc(stdin);
+	const int c = getc_unlocked(stdin);
 	if (c == EOF)
-		return ferror(stdin) == 0;
+		return false;
 	ungetc(c, stdin);
-	return false;
+	return true;
+}
+
+// Whether the input has ended; not where a read fails, which the next
+// read reports.
+static bool input_ended()
+{
+	return !input_follows() && !input_failed();
+}
+
+// Reads a line as get_line does, and counts the input's lines to report one
+// that is longer than a read takes: its rest is read as the next line.
+static bool read_counted(char *buf, int bound)
+{
+	// fgets puts a NUL at the end of buf only when it fills buf.
+	buf[bound - 1] = '\1';
+	const bool accepted = get_line(buf, bound, stdin);
+	const bool filled = buf[bound - 1] == '\0';
+	if (filled ? buf[bound - 2] == '\n'
+		   : feof_unlocked(stdin) == 0 && ferror_unlocked(stdin) == 0) {
+		st.line++;
+	} else if (filled && st.warned != st.line + 1 && input_follows()) {
+		st.warned = st.line + 1;
+		fprintf(stderr,
+			"%s: line %lld reaches the %d-character limit; "
+			"the rest is read as the next line\n",
+			st.program, st.warned, bound - 1);
+	}
+	return accepted;
+}
+
+// Reads a line.  A missing or empty one prints "enter input", and ends the
+// run; so does a read that fails, even after reading characters, which
+// also ends the runs: the line it read is not used.
+static outcome read_line(char *buf, int bound)
+{
+	// After a peek that failed, nothing more is read.
+	const bool accepted = st.read_error < 0 && read_counted(buf, bound);
+	if (accepted && !input_failed())
+		return outcome::pair;
+	puts("enter input");
+	if (!input_failed())
+		return outcome::rejected;
+	fprintf(stderr, "%s: read error: %s\n", st.program,
+		strerror(st.read_error));
+	st.status = 1;
+	return outcome::stop;
 }
 
 // Allocates a buffer the first time a run needs it.
-static bool alloc(char **buf, size_t size)
+static bool allocate(char **buf, size_t size)
 {
 	if (*buf == nullptr)
 		*buf = static_cast<char *>(malloc(size));
 	if (*buf != nullptr)
 		return true;
 	puts("malloc failed");
-	fail();
+	st.status = 1;
 	return false;
 }
 
-// Reads a line, or prints "enter input" where there is none or it is
-// empty, which ends the run; a read error ends the runs.
-static bool read_line(char *buf, int bound)
+// One run's reads, in order.  The repeat ends where the input does, before
+// a run's first line; someone typing is shown the prompt first, unless the
+// input has already ended (Ctrl-D at the second prompt).  A write that
+// failed, the last answer's or a prompt's, ends the runs: the output is
+// lost.
+static outcome read_pair(const char *prompt1, const char *prompt2, int bound,
+			 size_t room1)
 {
-	if (get_line(buf, bound, stdin))
-		return true;
-	const int err = ferror(stdin) != 0 ? errno : 0;
-	puts("enter input");
-	if (err != 0) {
-		fprintf(stderr, "%s: read error: %s\n", program, strerror(err));
-		fail();
-	}
-	return false;
+	if (output_failed())
+		return outcome::stop;
+	if (st.repeat && (!st.at_terminal || feof_unlocked(stdin) != 0) &&
+	    input_ended())
+		return outcome::stop;
+	if (!prompt(prompt1))
+		return outcome::stop;
+	if (st.repeat && st.at_terminal && input_ended())
+		return outcome::stop;
+	if (!allocate(&st.in.first, room1))
+		return outcome::stop;
+	const outcome first = read_line(st.in.first, bound);
+	if (first != outcome::pair)
+		return first;
+	if (!allocate(&st.in.second, static_cast<size_t>(bound)) ||
+	    !prompt(prompt2))
+		return outcome::stop;
+	return read_line(st.in.second, bound);
 }
 
 const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
 			size_t room1)
 {
-	// Held here, the buffers stay reachable to the end.
-	static lines in;
-	// A write that failed ends the runs too: the output is lost.
-	while (more && ferror(stdout) == 0) {
-		more = repeat;
-		// The repeat ends where the input does, before a run's first
-		// line.  Someone typing the input is shown the prompt first,
-		// unless the input has already ended.
-		if (repeat && (!at_terminal || feof(stdin) != 0) && ended())
-			break;
-		prompt(prompt1);
-		if (repeat && at_terminal && ended())
-			break;
-		if (alloc(&in.first, room1) && read_line(in.first, bound) &&
-		    alloc(&in.second, static_cast<size_t>(bound))) {
-			prompt(prompt2);
-			if (read_line(in.second, bound))
-				return &in;
-		}
+	while (st.more) {
+		st.more = st.repeat;
+		const outcome run = read_pair(prompt1, prompt2, bound, room1);
+		if (run == outcome::pair)
+			return &st.in;
+		if (run == outcome::stop)
+			st.more = false;
 	}
 	return nullptr;
 }
@@ -174,13 +302,14 @@ int finish()
 {
 	// Output is buffered, so a full disk or a closed stdout may only show
 	// when fclose writes the buffer out.
-	note_write(ferror(stdout) != 0);
+	output_failed();
 	errno = 0;
-	note_write(fclose(stdout) != 0);
-	if (write_error < 0)
-		return status;
-	fprintf(stderr, "%s: write error%s%s\n", program,
-		write_error != 0 ? ": " : "",
-		write_error != 0 ? strerror(write_error) : "");
+	if (fclose(stdout) != 0 && st.write_error < 0)
+		st.write_error = errno;
+	if (st.write_error < 0)
+		return st.status;
+	fprintf(stderr, "%s: write error%s%s\n", st.program,
+		st.write_error != 0 ? ": " : "",
+		st.write_error != 0 ? strerror(st.write_error) : "");
 	return 1;
 }

@@ -1,6 +1,6 @@
-// What the three programs share around their routines: reading the two
-// input lines, run after run, and ending with an exit status that tells
-// whether the runs went through and their output was written.
+// What the three programs share around their routines: reading their
+// arguments and the two input lines, run after run, and ending with an exit
+// status that tells whether the runs went through.
 #pragma once
 
 #include <cstddef>
@@ -12,10 +12,10 @@
 bool get_line(char *buf, int bound, FILE *in);
 
 // Begins the program called name, which the error lines name whatever its
-// argv[0].  Answers --help or --version, given as the only argument, on
-// stdout and exits.  --repeat, given alone, makes the run repeat over the
-// rest of the input; any other arguments are not read.  summary says in a
-// sentence what the program does.
+// argv[0], and reads its arguments: --repeat makes the runs repeat over the
+// rest of the input.  --help and --version are answered on stdout, and an
+// argument the program does not take is reported on stderr; then no run
+// follows.  summary says in a sentence what the program does.
 void begin(int argc, char *argv[], const char *name, const char *summary);
 
 struct lines {
@@ -26,15 +26,14 @@ struct lines {
 // Begins the next run: prints prompt1, reads the first line into a buffer
 // of room1 bytes (room1 >= bound), then prints prompt2 and reads the second
 // line into one of bound bytes, and returns them for the caller to answer.
-// The buffers are allocated once, reused by every run, and never freed.  A
-// missing or empty line prints "enter input" and ends the run.  Null when
-// no run follows: after the one run, or, with --repeat, where the input
-// ends before a run's first line, or at the first error ("malloc failed",
-// or a read or write that failed).  At a terminal, each prompt is written
-// out before its line is read.
+// The buffers are allocated once, and never freed.  A missing or empty line
+// prints "enter input" and ends the run.  Null when no run follows: after
+// the one run, or with --repeat where the input ends before a run's first
+// line, or at the first error ("malloc failed", a read or a write that
+// failed).  A line longer than a read takes is reported on stderr.
 const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
 			size_t room1);
 
-// Flushes and closes stdout.  Returns the exit status: 0, or 1 after an
-// error, reporting on stderr a read or write that failed.
+// Closes stdout.  Returns the exit status: 0; 1 after an error, reporting
+// on stderr a read or write that failed; 2 after an argument not taken.
 int finish();

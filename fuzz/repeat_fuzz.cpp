@@ -1,5 +1,7 @@
 // --repeat prints what single runs print, one after another, each given
 // what the one before left of the input: whatever the input.
+#include <getopt.h>
+
 #include "driver.h"
 #include "fuzz.h"
 
@@ -14,9 +16,14 @@ static std::string runs(std::string input, bool repeat)
 	static char out[1 << 20];
 	FILE *const saved_in = stdin;
 	FILE *const saved_out = stdout;
+	FILE *const saved_err = stderr;
 	stdin = fmemopen(input.data(), input.size(), "r");
 	stdout = fmemopen(out, sizeof out, "w");
+	// The lines that a read splits are told there, by each run apart.
+	stderr = fopen("/dev/null", "w");
 	do {
+		// getopt_long reads the arguments afresh.
+		optind = 0;
 		begin(repeat ? 2 : 1, argv, "repeat_fuzz", "");
 		// The buffers are allocated once: one bound, small, to split
 		// many lines.
@@ -27,8 +34,10 @@ static std::string runs(std::string input, bool repeat)
 	std::string printed(out, static_cast<size_t>(ftell(stdout)));
 	fclose(stdin);
 	fclose(stdout);
+	fclose(stderr);
 	stdin = saved_in;
 	stdout = saved_out;
+	stderr = saved_err;
 	return printed;
 }
 

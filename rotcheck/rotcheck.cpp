@@ -6,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+	// Answers --help and --version, or reports an argument it does not
+	// take: then no run follows.
 	begin(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 64;
 	// strrot doubles line 1 in its buffer; the longest line read has

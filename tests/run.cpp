@@ -68,6 +68,7 @@ struct streams {
 	int out = -1;
 	int read_out = -1; // out, or the other end of its pipe
 	int terminal = -1; // where the input is typed, at a terminal
+	int writer = -1;   // the stalled pipe's other end
 };
 
 static streams open_streams(std::string_view input, const run_options &opt)
@@ -76,14 +77,24 @@ static streams open_streams(std::string_view input, const run_options &opt)
 	if (opt.at_terminal) {
 		s.terminal = open_terminal(&s.in);
 		int ends[2];
-		if (pipe2(ends, O_CLOEXEC) != 0)
-			throw std::runtime_error("pipe");
-		s.read_out = ends[0];
-		s.out = ends[1];
+		if (opt.out == out_to::full_disk)
+			s.out = open("/dev/full", O_WRONLY | O_CLOEXEC);
+		else if (pipe2(ends, O_CLOEXEC) == 0) {
+			s.read_out = ends[0];
+			s.out = ends[1];
+		}
 	} else {
-		s.in = opt.stdin_path != nullptr
+		int ends[2];
+		if (opt.stalled_pipe &&
+		    (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0 ||
+		     write(ends[1], input.data(), input.size()) !=
+			     static_cast<ssize_t>(input.size())))
+			throw std::runtime_error("pipe");
+		s.in = opt.stalled_pipe ? ends[0]
+		       : opt.stdin_path != nullptr
 			       ? open(opt.stdin_path, O_RDONLY | O_CLOEXEC)
 			       : memfile(input);
+		s.writer = opt.stalled_pipe ? ends[1] : -1;
 		if (opt.out == out_to::hung_up)
 			close(open_terminal(&s.out));
 		else
@@ -126,7 +137,8 @@ run_result run(const char *program, std::string_view input,
 	}
 	std::string written;
 	std::string transcript;
-	if (opt.at_terminal) {
+	// Output that cannot be seen is not waited for: nothing is typed.
+	if (opt.at_terminal && s.read_out >= 0) {
 		close(s.out);
 		for (size_t at = 0, end = 0; at < input.size(); at = end) {
 			end = std::min(input.find_first_of("\n\x04", at),
@@ -148,6 +160,7 @@ run_result run(const char *program, std::string_view input,
 	// terminal.
 	const off_t offset = std::max<off_t>(lseek(s.in, 0, SEEK_CUR), 0);
 	close(s.in);
+	close(s.writer);
 	if (opt.at_terminal)
 		close(s.terminal);
 	std::string rest;

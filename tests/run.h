@@ -13,9 +13,12 @@ struct run_options {
 	const char *env = nullptr;        // one NAME=value to add
 	const char *argv0 = nullptr;      // instead of the program's path
 	const char *args[2] = {};         // after the program's name
+	// The input through a pipe that stays open, where a read past the
+	// input fails (EAGAIN).
+	bool stalled_pipe = false;
 	// Input typed at a terminal, a line at a time (a line ends at a newline
 	// or a Ctrl-D), each once the program has written a whole line or been
-	// silent for two seconds; output to a pipe.
+	// silent for two seconds; output to a pipe, or where out says.
 	bool at_terminal = false;
 };
 
