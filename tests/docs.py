@@ -28,6 +28,14 @@ ALONE = re.compile(r"(?:build/release/bin/)?(cutsub|rotcheck|rotcheck_trace)")
 # a command, and what its output must hold.
 ROTATED = "str2 is rotated string of string1\n"
 NOT_ROTATED = "str2 not a rotated string of string1\n"
+# Two short lines, then one of the given length and its newline, with
+# what the program says of it on standard error.
+LONG_LINE = ("{{ printf 'a\\nb\\n'; printf '%{0}s\\n' | tr ' ' a; }} | "
+             "{1} --repeat 2>&1 >/dev/null")
+# The pairs answered "not rotated" for want of the doubled line's last
+# character, counted.
+NOT_IN_WINDOW = ("for p in 'a\\naa' 'ab\\nbab' 'abc\\nabcabc'; do printf \"$p\\n\" | "
+                 "{0}; done | grep -c 'not a'")
 INLINE = [
     ("README.md", "`printf 'hello\\nx' | cutsub` prints `sbu:hello`, an empty line,\n  `dbu:x` and `string is:hello`",
      "printf 'hello\\nx' | cutsub", "sbu:hello\n\ndbu:x\nstring is:hello\n"),
@@ -41,6 +49,14 @@ INLINE = [
      "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck", ROTATED),
     ("README.md", "(`4 = len `)", "printf 'abcd\\ncdab\\n' | rotcheck_trace",
      "\n4 = len \n"),
+    ("README.md", "`cutsub: line 3 reaches the 149-character limit; the rest is\n  read as the next line`",
+     LONG_LINE.format(149, "cutsub"), "cutsub: line 3 reaches the 149-character limit; the rest is read as the next line\n"),
+    ("README.md", "`printf 'abc\\n\\0x\\n' | cutsub` prints\n  `string is :abc`",
+     "printf 'abc\\n\\0x\\n' | cutsub", "\nstring is :abc\n"),
+    ("README.md", "`a` and `aa`, `ab` and `bab`, or `abc` and\n`abcabc` are \"not rotated\"",
+     NOT_IN_WINDOW.format("rotcheck"), "3\n"),
+    ("README.md", "`len:-1` for a\nsecond line that begins with a NUL byte",
+     "printf 'abc\\n\\0x\\n' | rotcheck_trace", "\nlen:-1\n"),
     ("man/cutsub.1", "Text\n.Ql abclo\nand pattern\n.Ql lo\nprint\n.Ql i:5string is:abc\nand two newlines.",
      "printf 'abclo\\nlo\\n' | cutsub", "i:5string is:abc\n\n"),
     ("man/cutsub.1", ".Ql abc ,\na NUL and\n.Ql def\nare read as\n.Ql abc ) ,\nhas no newline, and the output then ends without one.",
@@ -49,6 +65,8 @@ INLINE = [
      "printf 'aaab\\naab\\n' | cutsub", "\nstring is:aaab\n"),
     ("man/cutsub.1", "a text\n.Ql abzab\ncut short by a NUL byte, and pattern\n.Ql ab ,\nprint\n.Ql i:2i:5string is:z .",
      "printf 'abzab\\0\\nab\\n' | cutsub", "i:2i:5string is:z\n"),
+    ("man/cutsub.1", ".Ql abc\nand a pattern of a NUL and\n.Ql x\nprint\n.Ql string is :abc .",
+     "printf 'abc\\n\\0x\\n' | cutsub", "\nstring is :abc\n"),
     ("man/cutsub.1", ".Ql hello world\nand\n.Ql lo ,\neach ended by CR LF, print the text unchanged",
      "printf 'hello world\\r\\nlo\\r\\n' | cutsub", "string is :hello world\r\n"),
     ("man/cutsub.1", ".Ql h\\('ello w\\(:orld\nand\n.Ql \\(:o\nprint\n.Ql i:10 .",
@@ -57,14 +75,22 @@ INLINE = [
      "printf 'abc\\nab\\n' | rotcheck", ROTATED),
     ("man/rotcheck.1", "and so are\n.Ql ab\nand\n.Ql aba .",
      "printf 'ab\\naba\\n' | rotcheck", ROTATED),
-    ("man/rotcheck.1", ".Ql ab\nand\n.Ql bab\nare answered\n.Dq not a rotated string .",
+    ("man/rotcheck.1", ".Ql ab\nand\n.Ql bab\nare answered\n.Dq not a rotated string ,",
      "printf 'ab\\nbab\\n' | rotcheck", NOT_ROTATED),
+    ("man/rotcheck.1", ".Ql bab\nare answered\n.Dq not a rotated string ,\nand so are\n.Ql a\nand\n.Ql aa ,\nand\n.Ql abc\nand\n.Ql abcabc .",
+     NOT_IN_WINDOW.format("rotcheck"), "3\n"),
+    ("man/rotcheck.1", ".Bd -literal -offset indent\nrotcheck: line 3 reaches the 63-character limit; the rest is read as the next line\n",
+     LONG_LINE.format(63, "rotcheck"), "rotcheck: line 3 reaches the 63-character limit; the rest is read as the next line\n"),
     ("man/rotcheck.1", ".Ql abcd\nand a last line\n.Ql bcda\nare compared as",
      "printf 'abcd\\nbcda' | rotcheck", ROTATED),
     ("man/rotcheck.1", ".Ql abcd\nand\n.Ql cdab ,\neach ended by CR LF, are answered\n.Dq not a rotated string ,",
      "printf 'abcd\\r\\ncdab\\r\\n' | rotcheck", NOT_ROTATED),
     ("man/rotcheck_trace.1", ".Ql aab\nand\n.Ql aba\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string ,",
      "printf 'aab\\naba\\n' | rotcheck_trace", "\n1 = len \n" + NOT_ROTATED),
+    ("man/rotcheck_trace.1", ".Ql a\nand\n.Ql aa\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string .",
+     "printf 'a\\naa\\n' | rotcheck_trace", "\n1 = len \n" + NOT_ROTATED),
+    ("man/rotcheck_trace.1", ".Li \\-1\nfor a line that begins with a NUL byte",
+     "printf 'abc\\n\\0x\\n' | rotcheck_trace", "\nlen:-1\n"),
     ("man/rotcheck_trace.1", "where\n.Xr rotcheck 1\nanswers\n.Dq rotated .",
      "printf 'aab\\naba\\n' | rotcheck", ROTATED),
     ("man/rotcheck_trace.1", ".Ql \\(:A\\(:O\\(:U\nand\n.Ql \\(:U\\(:A\nare answered\n.Dq not a rotated string .",
