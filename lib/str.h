@@ -30,8 +30,3 @@ char *squeeze(char *s);
 
 // Copies src and its NUL to dst; they must not overlap.
 void str_cpy(const char *src, char *dst);
-
-// Prints prefix, of at most 20 characters, and n in decimal to stdout, as
-// printf("%s%d") does, at a fraction of its cost: a trace may print a
-// number for every character of a line.
-void print_int(const char *prefix, int n);
