@@ -285,7 +285,6 @@ struct program {
 	const char *path;
 	const char *twin;   // whose malloc fails on demand
 	std::string prompt; // the first
-	std::string prompt2;
 };
 
 void PrintTo(const program &p, std::ostream *os)
@@ -294,12 +293,11 @@ void PrintTo(const program &p, std::ostream *os)
 }
 
 const program cutsub{"cutsub", CUTSUB, CUTSUB_FAILMALLOC,
-		     "enter sub string1 :\n", "enter string 2:\n"};
+		     "enter sub string1 :\n"};
 const program rotcheck{"rotcheck", ROTCHECK, ROTCHECK_FAILMALLOC,
-		       "enter string1 :\n", "enter check string2 :\n"};
+		       "enter string1 :\n"};
 const program rotcheck_trace{"rotcheck_trace", ROTCHECK_TRACE,
-			     ROTCHECK_TRACE_FAILMALLOC, "enter string1 :\n",
-			     "enter check string2 :\n"};
+			     ROTCHECK_TRACE_FAILMALLOC, "enter string1 :\n"};
 
 std::string usage_hint(const program &p)
 {
@@ -362,10 +360,10 @@ std::vector<failure> failures(const program &p)
 		{"ReadErrorInLine",
 		 p.path,
 		 {.stalled_pipe = true},
-		 p.prompt + p.prompt2 + "enter input\n",
+		 p.prompt + "enter input\n",
 		 p.name + ": read error: Resource temporarily unavailable\n",
 		 1,
-		 "hello world\nl"},
+		 "hello wor"},
 		{"PromptToFullDiskAtTerminal",
 		 p.path,
 		 {.out = out_to::full_disk,
