@@ -135,33 +135,29 @@ const std::string longest_rotated = "9" + longest.substr(0, 61);
 
 INSTANTIATE_TEST_SUITE_P(
 	Rotcheck, Session,
-	testing::Values(
-		session{"EmptyInput", ROTCHECK, "",
-			"enter string1 :\nenter input\n"},
-		session{"NoSecondLine", ROTCHECK, "abc\n",
-			rotcheck_prompts + "enter input\n"},
-		session{"Rotated", ROTCHECK, "abcd\ncdab\n",
-			rotcheck_prompts + rotated},
-		session{"NotRotated", ROTCHECK, "abcd\nacbd\n",
-			rotcheck_prompts + not_rotated},
-		session{"RepeatedLetters", ROTCHECK, "aab\naba\n",
-			rotcheck_prompts + rotated},
-		session{"PieceOfLine1", ROTCHECK, "abc\nab\n",
-			rotcheck_prompts + rotated},
-		session{"LongestLines", ROTCHECK,
-			longest + "\n" + longest_rotated + "\n",
-			rotcheck_prompts + rotated},
-		// 63 characters of a longer line, the last one taken as
-		// the terminator.
-		session{"LongestLineSplit", ROTCHECK, longest + "!9a\n",
-			rotcheck_prompts + rotated,
-			too_long("rotcheck", 1, 64)},
-		session{"TooLongLine", ROTCHECK, longest + "!\nab\n",
-			rotcheck_prompts + "enter input\n",
-			too_long("rotcheck", 1, 64)},
-		// A last line that fills the read, but no more: it fits.
-		session{"LongestLastLine", ROTCHECK, "ab\n" + longest + "!",
-			rotcheck_prompts + not_rotated}),
+	testing::Values(session{"EmptyInput", ROTCHECK, "",
+				"enter string1 :\nenter input\n"},
+			session{"NoSecondLine", ROTCHECK, "abc\n",
+				rotcheck_prompts + "enter input\n"},
+			session{"Rotated", ROTCHECK, "abcd\ncdab\n",
+				rotcheck_prompts + rotated},
+			session{"NotRotated", ROTCHECK, "abcd\nacbd\n",
+				rotcheck_prompts + not_rotated},
+			session{"RepeatedLetters", ROTCHECK, "aab\naba\n",
+				rotcheck_prompts + rotated},
+			session{"PieceOfLine1", ROTCHECK, "abc\nab\n",
+				rotcheck_prompts + rotated},
+			session{"LongestLines", ROTCHECK,
+				longest + "\n" + longest_rotated + "\n",
+				rotcheck_prompts + rotated},
+			// 63 characters of a longer line, the last one taken as
+			// the terminator.
+			session{"LongestLineSplit", ROTCHECK, longest + "!9a\n",
+				rotcheck_prompts + rotated,
+				too_long("rotcheck", 1, 64)},
+			session{"TooLongLine", ROTCHECK, longest + "!\nab\n",
+				rotcheck_prompts + "enter input\n",
+				too_long("rotcheck", 1, 64)}),
 	name<session>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -193,7 +189,12 @@ INSTANTIATE_TEST_SUITE_P(
 			too_long("rotcheck_trace", 1, 64)},
 		session{"TooLongLine", ROTCHECK_TRACE, longest + "!\nab\n",
 			rotcheck_prompts + "enter input\n",
-			too_long("rotcheck_trace", 1, 64)}),
+			too_long("rotcheck_trace", 1, 64)},
+		// A last line that fills the read, but no more: it fits.
+		session{"LongestLastLine", ROTCHECK_TRACE,
+			"ab\n" + longest + "!",
+			rotcheck_prompts + "len:62\nabab\n2 = len \n" +
+				not_rotated}),
 	name<session>);
 
 // --repeat prints what single runs print, one after another, each given
@@ -299,9 +300,16 @@ const program rotcheck{"rotcheck", ROTCHECK, ROTCHECK_FAILMALLOC,
 const program rotcheck_trace{"rotcheck_trace", ROTCHECK_TRACE,
 			     ROTCHECK_TRACE_FAILMALLOC, "enter string1 :\n"};
 
-std::string usage_hint(const program &p)
+// An argument not taken: told with a hint, and nothing read.
+failure usage(const program &p, const char *name, const run_options &how,
+	      const std::string &said)
 {
-	return "Try '" + p.name + " --help'.\n";
+	return {name,
+		p.path,
+		how,
+		"",
+		p.name + ": " + said + "\nTry '" + p.name + " --help'.\n",
+		2};
 }
 
 // The failures every program reports alike, in its own first prompt and
@@ -371,27 +379,14 @@ std::vector<failure> failures(const program &p)
 		  .at_terminal = true},
 		 "",
 		 p.name + ": write error: No space left on device\n"},
-		{"UnknownOption",
-		 p.path,
-		 {.args = {"--repaet"}},
-		 "",
-		 p.name + ": unknown option '--repaet'\n" + usage_hint(p),
-		 2},
-		{"OptionWithValue",
-		 p.path,
-		 {.args = {"--repeat=1"}},
-		 "",
-		 p.name + ": option '--repeat=1' takes no value\n" +
-			 usage_hint(p),
-		 2},
-		{"Operand",
-		 p.path,
-		 {.args = {"--repeat", "pairs"}},
-		 "",
-		 p.name + ": unexpected operand 'pairs': the input is read " +
-			 "from standard input only (" + p.name +
-			 " --repeat < FILE)\n" + usage_hint(p),
-		 2},
+		usage(p, "UnknownOption", {.args = {"--repaet"}},
+		      "unknown option '--repaet'"),
+		usage(p, "OptionWithValue", {.args = {"--repeat=1"}},
+		      "option '--repeat=1' takes no value"),
+		usage(p, "Operand", {.args = {"--repeat", "pairs"}},
+		      "unexpected operand 'pairs': the input is read from "
+		      "standard input only (" +
+			      p.name + " --repeat < FILE)"),
 	};
 }
 
