@@ -215,8 +215,9 @@ static bool read_counted(char *buf, int bound)
 	buf[bound - 1] = '\1';
 	const bool accepted = get_line(buf, bound, stdin);
 	const bool filled = buf[bound - 1] == '\0';
-	if (filled ? buf[bound - 2] == '\n'
-		   : feof_unlocked(stdin) == 0 && ferror_unlocked(stdin) == 0) {
+	// Short of the end, a read that does not fill buf ends at a newline (a
+	// read error ends the runs, and the count with them).
+	if (filled ? buf[bound - 2] == '\n' : feof_unlocked(stdin) == 0) {
 		st.line++;
 	} else if (filled && st.warned != st.line + 1 && input_follows()) {
 		st.warned = st.line + 1;

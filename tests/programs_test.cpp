@@ -379,7 +379,7 @@ std::vector<failure> failures(const program &p)
 		  .at_terminal = true},
 		 "",
 		 p.name + ": write error: No space left on device\n"},
-		usage(p, "UnknownOption", {.args = {"--repaet"}},
+		usage(p, "UnknownOption", {.args = {"--repeat", "--repaet"}},
 		      "unknown option '--repaet'"),
 		usage(p, "OptionWithValue", {.args = {"--repeat=1"}},
 		      "option '--repeat=1' takes no value"),
