@@ -236,10 +236,11 @@ static outcome read_line(char *buf, int bound)
 {
 	// After a peek that failed, nothing more is read.
 	const bool accepted = st.read_error < 0 && read_counted(buf, bound);
-	if (accepted && !input_failed())
+	const bool error = input_failed();
+	if (accepted && !error)
 		return outcome::pair;
 	puts("enter input");
-	if (!input_failed())
+	if (!error)
 		return outcome::rejected;
 	fprintf(stderr, "%s: read error: %s\n", st.program,
 		strerror(st.read_error));
