@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,48 +13,78 @@ bool get_line(char *buf, int bound, FILE *in)
 	return fgets(buf, bound, in) != nullptr && buf[0] != '\n';
 }
 
-// All that the runs share, set by begin().
-struct state {
+namespace
+{
+
+// What the arguments asked for.
+struct options {
 	const char *program = "strtools"; // the name the error lines give
 	bool repeat = false;
-	bool at_terminal = false; // someone types the input, after each prompt
-	bool more = false;        // another run may begin
-	int status = 0;           // the exit status, unless a write fails
-	long long line = 0;       // the input's lines read up to their newline
-	long long warned = 0;     // the last line reported as too long
-	int read_error = -1;      // errno of the read that failed, or -1
-	int write_error = -1;     // errno of the first write that failed, or -1
-	lines in = {};            // allocated by the first run that needs them
 };
-static state st;
+
+// A line's buffer, allocated by the first run that needs it and kept.
+struct buffer {
+	char *data = nullptr;
+	size_t size = 0;
+};
+
+// Where a stream's errno is not yet set.
+constexpr int no_error = -1;
+
+struct input {
+	bool at_terminal = false; // someone types the input, after each prompt
+	long long line = 0;       // the lines read up to their newline
+	long long warned = 0;     // the last line reported as too long
+	int error = no_error;     // errno of the read that failed
+	buffer first;
+	buffer second;
+};
+
+struct output {
+	int error = no_error; // errno of the first write that failed
+};
+
+// All that the runs share.  Each failure is recorded where it happens, and
+// finish() makes the exit status of them.
+struct state {
+	options opt;
+	input in;
+	output out;
+	bool usage_error = false; // an argument not taken
+	bool failed = false;      // memory ran out
+	bool more = false;        // another run may begin
+	lines pair = {};          // what read_lines() last returned
+};
+state st;
 
 // Whether the stream has failed; the errno of its first failure is kept in
 // *error, before later calls overwrite it.  The programs have one thread:
 // the _unlocked forms, here and below, spare a run the locking of each
 // test, which cost nearly a tenth of a pair's instructions.
-static bool failed(FILE *stream, int *error)
+bool failed(FILE *stream, int *error)
 {
 	if (ferror_unlocked(stream) == 0)
 		return false;
-	if (*error < 0)
+	if (*error == no_error)
 		*error = errno;
 	return true;
 }
 
-static bool input_failed()
+bool input_failed()
 {
-	return failed(stdin, &st.read_error);
+	return failed(stdin, &st.in.error);
 }
 
-static bool output_failed()
+bool output_failed()
 {
-	return failed(stdout, &st.write_error);
+	return failed(stdout, &st.out.error);
 }
 
 // ---- The arguments ----
 
-static void print_help(const char *summary)
+void print_help(const char *summary)
 {
+	const char *const name = st.opt.program;
 	printf("Usage: %s [--repeat]\n"
 	       "  or:  %s --help | --version\n"
 	       "%s\n"
@@ -72,10 +103,10 @@ static void print_help(const char *summary)
 	       "standard output written; 2 for an argument it does not take.\n"
 	       "\n"
 	       "Full documentation: man %s\n",
-	       st.program, st.program, summary, st.program, st.program);
+	       name, name, summary, name, name);
 }
 
-static void print_version()
+void print_version()
 {
 	printf("%s (strtools) %s\n"
 	       "%s\n"
@@ -83,15 +114,16 @@ static void print_version()
 	       "This is free software: you are free to change and\n"
 	       "redistribute it.  There is NO WARRANTY, to the extent\n"
 	       "permitted by law.\n",
-	       st.program, STRTOOLS_VERSION, COPYRIGHT);
+	       st.opt.program, STRTOOLS_VERSION, COPYRIGHT);
 }
 
 enum class asked { runs, help, version, nothing };
 
 // Ends a report of an argument not taken.
-static asked hint()
+asked hint()
 {
-	fprintf(stderr, "Try '%s --help'.\n", st.program);
+	fprintf(stderr, "Try '%s --help'.\n", st.opt.program);
+	st.usage_error = true;
 	return asked::nothing;
 }
 
@@ -99,15 +131,16 @@ static asked hint()
 // shortened while it stays unique, the first --help or --version is
 // answered and nothing after it read, and --repeat twice is --repeat.  The
 // first argument not taken is reported, with a hint.
-static asked read_arguments(int argc, char *argv[])
+asked read_arguments(int argc, char *argv[])
 {
-	// Values beyond any character: no option has a short form.
-	enum { help = 256, version, repeat };
+	// No option has a short form: their values lie beyond any character.
+	enum { help = UCHAR_MAX + 1, version, repeat };
 	static const option options[] = {
 		{"help", no_argument, nullptr, help},
 		{"version", no_argument, nullptr, version},
 		{"repeat", no_argument, nullptr, repeat},
 		{}};
+	const char *const name = st.opt.program;
 	// Its own messages would name argv[0], not the program.
 	opterr = 0;
 	for (;;) {
@@ -117,7 +150,7 @@ static asked read_arguments(int argc, char *argv[])
 		case version:
 			return asked::version;
 		case repeat:
-			st.repeat = true;
+			st.opt.repeat = true;
 			continue;
 		case -1: // the options are read: no operand may follow
 			if (optind == argc)
@@ -126,51 +159,58 @@ static asked read_arguments(int argc, char *argv[])
 				"%s: unexpected operand '%s': "
 				"the input is read from standard input only "
 				"(%s --repeat < FILE)\n",
-				st.program, argv[optind], st.program);
+				name, argv[optind], name);
 			return hint();
 		}
 		// optopt is the character of an unknown short option, the
 		// value of a long option given a value, or 0 for an unknown
 		// long option.
 		if (optopt > 0 && optopt < help)
-			fprintf(stderr, "%s: unknown option '-%c'\n",
-				st.program, optopt);
+			fprintf(stderr, "%s: unknown option '-%c'\n", name,
+				optopt);
 		else if (optopt == 0)
-			fprintf(stderr, "%s: unknown option '%s'\n", st.program,
+			fprintf(stderr, "%s: unknown option '%s'\n", name,
 				argv[optind - 1]);
 		else
 			fprintf(stderr, "%s: option '%s' takes no value\n",
-				st.program, argv[optind - 1]);
+				name, argv[optind - 1]);
 		return hint();
 	}
 }
 
+} // namespace
+
 void begin(int argc, char *argv[], const char *name, const char *summary)
 {
 	// The buffers are kept for a second begin(), as a test may make.
-	st = {.program = name,
-	      .at_terminal = isatty(fileno(stdin)) != 0,
-	      .in = st.in};
+	const input kept = st.in;
+	st = {};
+	st.opt.program = name;
+	st.in = {.at_terminal = isatty(fileno(stdin)) != 0,
+		 .first = kept.first,
+		 .second = kept.second};
 	const asked what = read_arguments(argc, argv);
 	st.more = what == asked::runs;
 	if (what == asked::help)
 		print_help(summary);
 	else if (what == asked::version)
 		print_version();
-	else if (what == asked::nothing)
-		st.status = 2;
-	else if (st.repeat && !st.at_terminal) {
+	else if (st.more && st.opt.repeat && !st.in.at_terminal) {
 		// Many runs over a file read and write far more than the page
 		// that stdio buffers by default: larger buffers spare most of
 		// the system calls.  At a terminal, reads come a line at a
 		// time, and the output is best seen as it comes.
-		static char in[1 << 16];
-		static char out[1 << 16];
+		constexpr size_t block = 64 * 1024;
+		static char in[block];
+		static char out[block];
 		setvbuf(stdin, in, _IOFBF, sizeof in);
 		if (isatty(fileno(stdout)) == 0)
 			setvbuf(stdout, out, _IOFBF, sizeof out);
 	}
 }
+
+namespace
+{
 
 // ---- The runs ----
 
@@ -182,16 +222,16 @@ enum class outcome { pair, rejected, stop };
 // buffer would hold back: the C library fully buffers stdout when it is
 // not a terminal (cutsub | tee log).  Scripts are spared the extra write.
 // False when it could not be written.
-static bool prompt(const char *text)
+bool prompt(const char *text)
 {
 	puts(text);
-	if (st.at_terminal)
+	if (st.in.at_terminal)
 		fflush(stdout);
 	return !output_failed();
 }
 
 // Whether a byte follows in the input, left there to be read.
-static bool input_follows()
+bool input_follows()
 {
 	const int c = getc_unlocked(stdin);
 	if (c == EOF)
@@ -202,14 +242,14 @@ static bool input_follows()
 
 // Whether the input has ended; not where a read fails, which the next
 // read reports.
-static bool input_ended()
+bool input_ended()
 {
 	return !input_follows() && !input_failed();
 }
 
 // Reads a line as get_line does, and counts the input's lines to report one
 // that is longer than a read takes: its rest is read as the next line.
-static bool read_counted(char *buf, int bound)
+bool read_counted(char *buf, int bound)
 {
 	// fgets puts a NUL at the end of buf only when it fills buf.
 	buf[bound - 1] = '\1';
@@ -218,13 +258,14 @@ static bool read_counted(char *buf, int bound)
 	// Short of the end, a read that does not fill buf ends at a newline (a
 	// read error ends the runs, and the count with them).
 	if (filled ? buf[bound - 2] == '\n' : feof_unlocked(stdin) == 0) {
-		st.line++;
-	} else if (filled && st.warned != st.line + 1 && input_follows()) {
-		st.warned = st.line + 1;
+		st.in.line++;
+	} else if (filled && st.in.warned != st.in.line + 1 &&
+		   input_follows()) {
+		st.in.warned = st.in.line + 1;
 		fprintf(stderr,
 			"%s: line %lld reaches the %d-character limit; "
 			"the rest is read as the next line\n",
-			st.program, st.warned, bound - 1);
+			st.opt.program, st.in.warned, bound - 1);
 	}
 	return accepted;
 }
@@ -232,31 +273,31 @@ static bool read_counted(char *buf, int bound)
 // Reads a line.  A missing or empty one prints "enter input", and ends the
 // run; so does a read that fails, even after reading characters, which
 // also ends the runs: the line it read is not used.
-static outcome read_line(char *buf, int bound)
+outcome read_line(char *buf, int bound)
 {
 	// After a peek that failed, nothing more is read.
-	const bool accepted = st.read_error < 0 && read_counted(buf, bound);
+	const bool accepted =
+		st.in.error == no_error && read_counted(buf, bound);
 	const bool error = input_failed();
 	if (accepted && !error)
 		return outcome::pair;
 	puts("enter input");
-	if (!error)
-		return outcome::rejected;
-	fprintf(stderr, "%s: read error: %s\n", st.program,
-		strerror(st.read_error));
-	st.status = 1;
-	return outcome::stop;
+	return error ? outcome::stop : outcome::rejected;
 }
 
-// Allocates a buffer the first time a run needs it.
-static bool allocate(char **buf, size_t size)
+// Gives the buffer room for size bytes: it is allocated the first time a
+// run needs it, and again only for a larger size.
+bool allocate(buffer *buf, size_t size)
 {
-	if (*buf == nullptr)
-		*buf = static_cast<char *>(malloc(size));
-	if (*buf != nullptr)
+	if (buf->size < size) {
+		free(buf->data);
+		buf->data = static_cast<char *>(malloc(size));
+		buf->size = buf->data != nullptr ? size : 0;
+	}
+	if (buf->data != nullptr)
 		return true;
 	puts("malloc failed");
-	st.status = 1;
+	st.failed = true;
 	return false;
 }
 
@@ -265,37 +306,43 @@ static bool allocate(char **buf, size_t size)
 // input has already ended (Ctrl-D at the second prompt).  A write that
 // failed, the last answer's or a prompt's, ends the runs: the output is
 // lost.
-static outcome read_pair(const char *prompt1, const char *prompt2, int bound,
-			 size_t room1)
+outcome read_pair(const char *prompt1, const char *prompt2, int bound,
+		  size_t room1)
 {
 	if (output_failed())
 		return outcome::stop;
-	if (st.repeat && (!st.at_terminal || feof_unlocked(stdin) != 0) &&
+	const bool repeat = st.opt.repeat;
+	const bool at_terminal = st.in.at_terminal;
+	if (repeat && (!at_terminal || feof_unlocked(stdin) != 0) &&
 	    input_ended())
 		return outcome::stop;
 	if (!prompt(prompt1))
 		return outcome::stop;
-	if (st.repeat && st.at_terminal && input_ended())
+	if (repeat && at_terminal && input_ended())
 		return outcome::stop;
 	if (!allocate(&st.in.first, room1))
 		return outcome::stop;
-	const outcome first = read_line(st.in.first, bound);
+	const outcome first = read_line(st.in.first.data, bound);
 	if (first != outcome::pair)
 		return first;
 	if (!allocate(&st.in.second, static_cast<size_t>(bound)) ||
 	    !prompt(prompt2))
 		return outcome::stop;
-	return read_line(st.in.second, bound);
+	return read_line(st.in.second.data, bound);
 }
+
+} // namespace
 
 const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
 			size_t room1)
 {
 	while (st.more) {
-		st.more = st.repeat;
+		st.more = st.opt.repeat;
 		const outcome run = read_pair(prompt1, prompt2, bound, room1);
-		if (run == outcome::pair)
-			return &st.in;
+		if (run == outcome::pair) {
+			st.pair = {st.in.first.data, st.in.second.data};
+			return &st.pair;
+		}
 		if (run == outcome::stop)
 			st.more = false;
 	}
@@ -308,12 +355,19 @@ int finish()
 	// when fclose writes the buffer out.
 	output_failed();
 	errno = 0;
-	if (fclose(stdout) != 0 && st.write_error < 0)
-		st.write_error = errno;
-	if (st.write_error < 0)
-		return st.status;
-	fprintf(stderr, "%s: write error%s%s\n", st.program,
-		st.write_error != 0 ? ": " : "",
-		st.write_error != 0 ? strerror(st.write_error) : "");
-	return 1;
+	if (fclose(stdout) != 0 && st.out.error == no_error)
+		st.out.error = errno;
+	const char *const name = st.opt.program;
+	if (st.in.error != no_error)
+		fprintf(stderr, "%s: read error: %s\n", name,
+			strerror(st.in.error));
+	if (st.out.error != no_error)
+		fprintf(stderr, "%s: write error%s%s\n", name,
+			st.out.error != 0 ? ": " : "",
+			st.out.error != 0 ? strerror(st.out.error) : "");
+	if (st.usage_error)
+		return 2;
+	const bool ok = !st.failed && st.in.error == no_error &&
+			st.out.error == no_error;
+	return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -26,14 +26,16 @@ struct lines {
 // Begins the next run: prints prompt1, reads the first line into a buffer
 // of room1 bytes (room1 >= bound), then prints prompt2 and reads the second
 // line into one of bound bytes, and returns them for the caller to answer.
-// The buffers are allocated once, and never freed.  A missing or empty line
-// prints "enter input" and ends the run.  Null when no run follows: after
-// the one run, or with --repeat where the input ends before a run's first
-// line, or at the first error ("malloc failed", a read or a write that
-// failed).  A line longer than a read takes is reported on stderr.
+// The buffers are allocated by the first run, and kept.  A missing or empty
+// line prints "enter input" and ends the run.  Null when no run follows:
+// after the one run, or with --repeat where the input ends before a run's
+// first line, or at the first failure: "malloc failed", or a read or a
+// write that failed, which finish() reports.  A line longer than a read
+// takes is reported on stderr.
 const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
 			size_t room1);
 
-// Closes stdout.  Returns the exit status: 0; 1 after an error, reporting
-// on stderr a read or write that failed; 2 after an argument not taken.
+// Closes stdout, and reports on stderr a read or a write that failed.
+// Returns the exit status: 2 after an argument not taken; else 1 after a
+// failure, or 0.
 int finish();

@@ -343,7 +343,8 @@ std::vector<failure> failures(const program &p)
 		 {.out = out_to::full_disk, .args = {"--help"}},
 		 "",
 		 p.name + ": write error: No space left on device\n"},
-		// Each line's write fails; fclose finds nothing left to write.
+		// isatty() fails on a hung-up terminal, so stdout is fully
+		// buffered: its first block's write fails, and ends the runs.
 		{"TerminalHungUpInRepeat",
 		 p.path,
 		 {.out = out_to::hung_up, .args = {"--repeat"}},

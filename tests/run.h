@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Where the child's standard output goes: hung_up is a terminal whose other
-// side has closed, where each line's write fails.
+// side has closed, where every write fails.
 enum class out_to { capture, full_disk, closed, hung_up };
 
 struct run_options {
