@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <getopt.h>
+#include <stdio_ext.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -119,10 +120,65 @@ void print_version()
 
 enum class asked { runs, help, version, nothing };
 
-// Ends a report of an argument not taken.
-asked hint()
+// How many bytes of a printable UTF-8 character s begins with; 0 for a
+// control character, or a byte that begins no character.
+size_t printable(const unsigned char *s)
 {
-	fprintf(stderr, "Try '%s --help'.\n", st.opt.program);
+	if (s[0] < 0x80)
+		return s[0] >= ' ' && s[0] != 0x7f ? 1 : 0;
+	// The lead byte tells the length, and the range of the next byte that
+	// leaves out overlong forms, surrogates, code points past U+10FFFF
+	// and, after 0xc2, the C1 controls.
+	size_t n = 2;
+	unsigned char low = 0x80;
+	unsigned char high = 0xbf;
+	if (s[0] == 0xc2)
+		low = 0xa0;
+	else if (s[0] >= 0xe0 && s[0] <= 0xef) {
+		n = 3;
+		low = s[0] == 0xe0 ? 0xa0 : low;
+		high = s[0] == 0xed ? 0x9f : high;
+	} else if (s[0] >= 0xf0 && s[0] <= 0xf4) {
+		n = 4;
+		low = s[0] == 0xf0 ? 0x90 : low;
+		high = s[0] == 0xf4 ? 0x8f : high;
+	} else if (s[0] < 0xc3 || s[0] > 0xdf)
+		return 0;
+	if (s[1] < low || s[1] > high)
+		return 0;
+	for (size_t i = 2; i < n; i++)
+		if (s[i] < 0x80 || s[i] > 0xbf)
+			return 0;
+	return n;
+}
+
+// Begins a report of an argument not taken: the program's name, what, and
+// the argument in quotes.  As coreutils quotes a name, control characters
+// and bytes that are not UTF-8 are escaped, so that the report stays one
+// line and moves no cursor.
+void name_argument(const char *what, const char *arg)
+{
+	fprintf(stderr, "%s: %s '", st.opt.program, what);
+	const auto *s = reinterpret_cast<const unsigned char *>(arg);
+	while (*s != '\0') {
+		const size_t n = printable(s);
+		if (n == 0 && *s >= '\a' && *s <= '\r')
+			fprintf(stderr, "\\%c", "abtnvfr"[*s - '\a']);
+		else if (n == 0)
+			fprintf(stderr, "\\%03o", *s);
+		else if (*s == '\'' || *s == '\\')
+			fprintf(stderr, "\\%c", *s);
+		else
+			fwrite(s, 1, n, stderr);
+		s += n == 0 ? 1 : n;
+	}
+	putc('\'', stderr);
+}
+
+// Ends a report of an argument not taken.
+asked hint(const char *why)
+{
+	fprintf(stderr, "%s\nTry '%s --help'.\n", why, st.opt.program);
 	st.usage_error = true;
 	return asked::nothing;
 }
@@ -140,11 +196,15 @@ asked read_arguments(int argc, char *argv[])
 		{"version", no_argument, nullptr, version},
 		{"repeat", no_argument, nullptr, repeat},
 		{}};
-	const char *const name = st.opt.program;
 	// Its own messages would name argv[0], not the program.
 	opterr = 0;
+	const char *operand = nullptr;
 	for (;;) {
-		switch (getopt_long(argc, argv, "", options, nullptr)) {
+		// The arguments are taken in order ("-"), operands among them,
+		// so the one at fault is the one begun here: with no short
+		// option, a cluster fails at its first character.
+		const char *const arg = argv[optind > 0 ? optind : 1];
+		switch (getopt_long(argc, argv, "-", options, nullptr)) {
 		case help:
 			return asked::help;
 		case version:
@@ -152,29 +212,27 @@ asked read_arguments(int argc, char *argv[])
 		case repeat:
 			st.opt.repeat = true;
 			continue;
-		case -1: // the options are read: no operand may follow
-			if (optind == argc)
+		case 1: // an operand: an option after it may yet be answered
+			operand = operand != nullptr ? operand : optarg;
+			continue;
+		case -1: // the options are read, and those after "--" left
+			operand = operand != nullptr || optind == argc
+					  ? operand
+					  : argv[optind];
+			if (operand == nullptr)
 				return asked::runs;
+			name_argument("unexpected operand", operand);
 			fprintf(stderr,
-				"%s: unexpected operand '%s': "
-				"the input is read from standard input only "
-				"(%s --repeat < FILE)\n",
-				name, argv[optind], name);
-			return hint();
+				": the input is read from standard input only "
+				"(%s --repeat < FILE)",
+				st.opt.program);
+			return hint("");
 		}
-		// optopt is the character of an unknown short option, the
-		// value of a long option given a value, or 0 for an unknown
-		// long option.
-		if (optopt > 0 && optopt < help)
-			fprintf(stderr, "%s: unknown option '-%c'\n", name,
-				optopt);
-		else if (optopt == 0)
-			fprintf(stderr, "%s: unknown option '%s'\n", name,
-				argv[optind - 1]);
-		else
-			fprintf(stderr, "%s: option '%s' takes no value\n",
-				name, argv[optind - 1]);
-		return hint();
+		// optopt holds the value of an option given a value.
+		const bool known =
+			optopt == help || optopt == version || optopt == repeat;
+		name_argument(known ? "option" : "unknown option", arg);
+		return hint(known ? " takes no value" : "");
 	}
 }
 
@@ -352,10 +410,14 @@ const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
 int finish()
 {
 	// Output is buffered, so a full disk or a closed stdout may only show
-	// when fclose writes the buffer out.
+	// when fclose writes the buffer out.  As gnulib's close_stdout has it,
+	// a stdout closed before the program began is no fault where nothing
+	// was written to it.
+	const bool pending = __fpending(stdout) != 0;
 	output_failed();
 	errno = 0;
-	if (fclose(stdout) != 0 && st.out.error == no_error)
+	if (fclose(stdout) != 0 && st.out.error == no_error &&
+	    (pending || errno != EBADF))
 		st.out.error = errno;
 	const char *const name = st.opt.program;
 	if (st.in.error != no_error)

@@ -380,8 +380,19 @@ std::vector<failure> failures(const program &p)
 		  .at_terminal = true},
 		 "",
 		 p.name + ": write error: No space left on device\n"},
-		usage(p, "UnknownOption", {.args = {"--repeat", "--repaet"}},
+		// Nothing was written to the closed stdout: no write error.
+		usage(p, "UnknownOption",
+		      {.out = out_to::closed, .args = {"--repeat", "--repaet"}},
 		      "unknown option '--repaet'"),
+		// Named whole, after a valid option, and escaped but for
+		// printable UTF-8.
+		usage(p, "UnknownShortOptions",
+		      {.args = {"--rep", "-\xe9\x01é"}},
+		      "unknown option '-\\351\\001é'"),
+		usage(p, "ControlCharacters", {.args = {"--\x1b[2J\n'"}},
+		      "unknown option '--\\033[2J\\n\\''"),
+		usage(p, "HelpWithValue", {.args = {"--help=1"}},
+		      "option '--help=1' takes no value"),
 		usage(p, "OptionWithValue", {.args = {"--repeat=1"}},
 		      "option '--repeat=1' takes no value"),
 		usage(p, "Operand", {.args = {"--repeat", "pairs"}},
