@@ -1,7 +1,9 @@
 #include "driver.h"
 
+#include <fcntl.h>
 #include <getopt.h>
 #include <stdio_ext.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -52,7 +54,7 @@ struct state {
 	input in;
 	output out;
 	bool usage_error = false; // an argument not taken
-	bool failed = false;      // memory ran out
+	bool failed = false;      // memory ran out, or input is output
 	bool more = false;        // another run may begin
 	lines pair = {};          // what read_lines() last returned
 };
@@ -236,6 +238,22 @@ asked read_arguments(int argc, char *argv[])
 	}
 }
 
+// Whether stdin and stdout are the same regular file, which many runs
+// would read their own answers from, or write over the pairs still to be
+// read: cat's rule.
+bool input_is_output()
+{
+	struct stat in = {};
+	struct stat out = {};
+	if (fstat(fileno(stdin), &in) != 0 ||
+	    fstat(fileno(stdout), &out) != 0 || !S_ISREG(out.st_mode) ||
+	    in.st_dev != out.st_dev || in.st_ino != out.st_ino)
+		return false;
+	const int flags = fcntl(fileno(stdout), F_GETFL);
+	return (flags != -1 && (flags & O_APPEND) != 0) ||
+	       lseek(fileno(stdin), 0, SEEK_CUR) < in.st_size;
+}
+
 } // namespace
 
 void begin(int argc, char *argv[], const char *name, const char *summary)
@@ -253,7 +271,11 @@ void begin(int argc, char *argv[], const char *name, const char *summary)
 		print_help(summary);
 	else if (what == asked::version)
 		print_version();
-	else if (st.more && st.opt.repeat && !st.in.at_terminal) {
+	else if (st.more && st.opt.repeat && input_is_output()) {
+		fprintf(stderr, "%s: input file is output file\n", name);
+		st.failed = true;
+		st.more = false;
+	} else if (st.more && st.opt.repeat && !st.in.at_terminal) {
 		// Many runs over a file read and write far more than the page
 		// that stdio buffers by default: larger buffers spare most of
 		// the system calls.  At a terminal, reads come a line at a

@@ -14,8 +14,9 @@ bool get_line(char *buf, int bound, FILE *in);
 // Begins the program called name, which the error lines name whatever its
 // argv[0], and reads its arguments: --repeat makes the runs repeat over the
 // rest of the input.  --help and --version are answered on stdout, and an
-// argument the program does not take is reported on stderr; then no run
-// follows.  summary says in a sentence what the program does.
+// argument the program does not take is reported on stderr, as is a
+// --repeat whose input file is its output; then no run follows.  summary
+// says in a sentence what the program does.
 void begin(int argc, char *argv[], const char *name, const char *summary);
 
 struct lines {

@@ -97,6 +97,8 @@ static streams open_streams(std::string_view input, const run_options &opt)
 		s.writer = opt.stalled_pipe ? ends[1] : -1;
 		if (opt.out == out_to::hung_up)
 			close(open_terminal(&s.out));
+		else if (opt.out == out_to::input)
+			s.out = s.read_out = dup(s.in);
 		else
 			s.out = s.read_out =
 				opt.out == out_to::full_disk

@@ -4,8 +4,9 @@
 #include <string_view>
 
 // Where the child's standard output goes: hung_up is a terminal whose other
-// side has closed, where every write fails.
-enum class out_to { capture, full_disk, closed, hung_up };
+// side has closed, where every write fails; input is standard input's own
+// file, whose contents are then the output.
+enum class out_to { capture, full_disk, closed, hung_up, input };
 
 struct run_options {
 	out_to out = out_to::capture;
