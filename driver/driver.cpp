@@ -38,6 +38,7 @@ struct input {
 	bool at_terminal = false; // someone types the input, after each prompt
 	long long line = 0;       // the lines read up to their newline
 	long long warned = 0;     // the last line reported as too long
+	bool crlf_told = false;   // the first line ended by CR LF is told
 	int error = no_error;     // errno of the read that failed
 	buffer first;
 	buffer second;
@@ -327,8 +328,23 @@ bool input_ended()
 	return !input_follows() && !input_failed();
 }
 
-// Reads a line as get_line does, and counts the input's lines to report one
-// that is longer than a read takes: its rest is read as the next line.
+// Tells of the first line that ends in CR LF, as from Windows: it counts
+// its carriage return as a character, which few expect.
+void tell_crlf(const char *buf)
+{
+	const size_t n = strlen(buf);
+	if (n < 2 || buf[n - 2] != '\r' || buf[n - 1] != '\n')
+		return;
+	st.in.crlf_told = true;
+	fprintf(stderr,
+		"%s: line %lld ends in CR LF: carriage returns count as "
+		"characters of their lines (tr -d '\\r' removes them)\n",
+		st.opt.program, st.in.line);
+}
+
+// Reads a line as get_line does, and counts the input's lines to tell of
+// one that is longer than a read takes, whose rest is read as the next
+// line, and of the first that ends in CR LF.
 bool read_counted(char *buf, int bound)
 {
 	// fgets puts a NUL at the end of buf only when it fills buf.
@@ -339,6 +355,8 @@ bool read_counted(char *buf, int bound)
 	// read error ends the runs, and the count with them).
 	if (filled ? buf[bound - 2] == '\n' : feof_unlocked(stdin) == 0) {
 		st.in.line++;
+		if (accepted && !st.in.crlf_told)
+			tell_crlf(buf);
 	} else if (filled && st.in.warned != st.in.line + 1 &&
 		   input_follows()) {
 		st.in.warned = st.in.line + 1;
@@ -403,6 +421,14 @@ outcome read_pair(const char *prompt1, const char *prompt2, int bound,
 	if (!allocate(&st.in.first, room1))
 		return outcome::stop;
 	const outcome first = read_line(st.in.first.data, bound);
+	// An empty first line, but the rest of a long one, puts every later
+	// pair a line out, where no one may see "enter input".
+	if (first == outcome::rejected && repeat && !at_terminal &&
+	    st.in.warned != st.in.line)
+		fprintf(stderr,
+			"%s: line %lld is empty and ends its run; "
+			"the next run begins at line %lld\n",
+			st.opt.program, st.in.line, st.in.line + 1);
 	if (first != outcome::pair)
 		return first;
 	if (!allocate(&st.in.second, static_cast<size_t>(bound)) ||

@@ -31,8 +31,9 @@ struct lines {
 // line prints "enter input" and ends the run.  Null when no run follows:
 // after the one run, or with --repeat where the input ends before a run's
 // first line, or at the first failure: "malloc failed", or a read or a
-// write that failed, which finish() reports.  A line longer than a read
-// takes is reported on stderr.
+// write that failed, which finish() reports.  Told on stderr: a line longer
+// than a read takes, the first line ended by CR LF and, with --repeat but
+// at a terminal, an empty first line.
 const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
 			size_t room1);
 

@@ -233,8 +233,22 @@ INSTANTIATE_TEST_SUITE_P(
 	testing::Values(
 		repetition{"EmptyInput", ROTCHECK, {}},
 		repetition{"FoundOrNot", CUTSUB, {"hi\ni\n", "hi\nx\n"}},
-		// The last run ends at its second line.
-		repetition{"EmptyLines", ROTCHECK, {"\n", "ab\n\n", "ab\n"}},
+		// The last run ends at its second line.  An empty first line
+		// puts the later pairs a line out, and is told.
+		repetition{
+			"EmptyLines",
+			ROTCHECK,
+			{"\n", "ab\n\n", "ab\n"},
+			"rotcheck: line 1 is empty and ends its run; the next "
+			"run begins at line 2\n"},
+		// Told once, and counted as characters as ever.
+		repetition{
+			"CrLf",
+			CUTSUB,
+			{"ab\nb\r\n", "a\r\nb\r\n"},
+			"cutsub: line 2 ends in CR LF: carriage returns count "
+			"as characters of their lines (tr -d '\\r' removes "
+			"them)\n"},
 		// A run ends inside a long line; the next reads on.
 		repetition{"LongLineSplit",
 			   ROTCHECK_TRACE,
