@@ -328,6 +328,27 @@ bool input_ended()
 	return !input_follows() && !input_failed();
 }
 
+// Whether stdin's buffer holds bytes not yet read, as gnulib's freadahead
+// tells it from glibc's FILE (ungetc's own buffer is never in use here: a
+// byte is only put back where it was read).  Elsewhere, none are seen.
+bool buffered()
+{
+#ifdef __GLIBC__
+	return stdin->_IO_read_ptr < stdin->_IO_read_end;
+#else
+	return false;
+#endif
+}
+
+// Whether the line that a read filled goes on past it.  At a terminal,
+// only stdin's buffer is looked at: the terminal gives a typed line whole,
+// and a peek past it would wait for the next line, and take it from the
+// shell at the end.
+bool line_goes_on()
+{
+	return st.in.at_terminal ? buffered() : input_follows();
+}
+
 // Tells of the first line that ends in CR LF, as from Windows: it counts
 // its carriage return as a character, which few expect.
 void tell_crlf(const char *buf)
@@ -344,8 +365,8 @@ void tell_crlf(const char *buf)
 
 // Reads a line as get_line does, and counts the input's lines to tell of
 // one that is longer than a read takes, whose rest is read as the next
-// line, and of the first that ends in CR LF.
-bool read_counted(char *buf, int bound)
+// line unless this read is the last, and of the first that ends in CR LF.
+bool read_counted(char *buf, int bound, bool last)
 {
 	// fgets puts a NUL at the end of buf only when it fills buf.
 	buf[bound - 1] = '\1';
@@ -357,13 +378,13 @@ bool read_counted(char *buf, int bound)
 		st.in.line++;
 		if (accepted && !st.in.crlf_told)
 			tell_crlf(buf);
-	} else if (filled && st.in.warned != st.in.line + 1 &&
-		   input_follows()) {
+	} else if (filled && st.in.warned != st.in.line + 1 && line_goes_on()) {
 		st.in.warned = st.in.line + 1;
 		fprintf(stderr,
 			"%s: line %lld reaches the %d-character limit; "
-			"the rest is read as the next line\n",
-			st.opt.program, st.in.warned, bound - 1);
+			"the rest is %s\n",
+			st.opt.program, st.in.warned, bound - 1,
+			last ? "not used" : "read as the next line");
 	}
 	return accepted;
 }
@@ -371,11 +392,11 @@ bool read_counted(char *buf, int bound)
 // Reads a line.  A missing or empty one prints "enter input", and ends the
 // run; so does a read that fails, even after reading characters, which
 // also ends the runs: the line it read is not used.
-outcome read_line(char *buf, int bound)
+outcome read_line(char *buf, int bound, bool last)
 {
 	// After a peek that failed, nothing more is read.
 	const bool accepted =
-		st.in.error == no_error && read_counted(buf, bound);
+		st.in.error == no_error && read_counted(buf, bound, last);
 	const bool error = input_failed();
 	if (accepted && !error)
 		return outcome::pair;
@@ -420,7 +441,7 @@ outcome read_pair(const char *prompt1, const char *prompt2, int bound,
 		return outcome::stop;
 	if (!allocate(&st.in.first, room1))
 		return outcome::stop;
-	const outcome first = read_line(st.in.first.data, bound);
+	const outcome first = read_line(st.in.first.data, bound, false);
 	// An empty first line, but the rest of a long one, puts every later
 	// pair a line out, where no one may see "enter input".
 	if (first == outcome::rejected && repeat && !at_terminal &&
@@ -434,7 +455,7 @@ outcome read_pair(const char *prompt1, const char *prompt2, int bound,
 	if (!allocate(&st.in.second, static_cast<size_t>(bound)) ||
 	    !prompt(prompt2))
 		return outcome::stop;
-	return read_line(st.in.second.data, bound);
+	return read_line(st.in.second.data, bound, !repeat);
 }
 
 } // namespace

@@ -38,11 +38,12 @@ TEST_P(Session, PrintsExactlyThisAndSucceeds)
 }
 
 // What stderr says of a line longer than a read takes.
-std::string too_long(const std::string &program, int line, int bound)
+std::string too_long(const std::string &program, int line, int bound,
+		     const char *rest = "read as the next line")
 {
 	return program + ": line " + std::to_string(line) + " reaches the " +
-	       std::to_string(bound - 1) +
-	       "-character limit; the rest is read as the next line\n";
+	       std::to_string(bound - 1) + "-character limit; the rest is " +
+	       rest + "\n";
 }
 
 // Names each case of a table by its own name.
@@ -157,7 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
 				too_long("rotcheck", 1, 64)},
 			session{"TooLongLine", ROTCHECK, longest + "!\nab\n",
 				rotcheck_prompts + "enter input\n",
-				too_long("rotcheck", 1, 64)}),
+				too_long("rotcheck", 1, 64)},
+			// No read follows the second.
+			session{"TooLongSecondLine", ROTCHECK,
+				"ab\n" + longest + "!!\n",
+				rotcheck_prompts + not_rotated,
+				too_long("rotcheck", 2, 64, "not used")}),
 	name<session>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -432,15 +438,21 @@ INSTANTIATE_TEST_SUITE_P(RotcheckTrace, Failure,
 			 testing::ValuesIn(failures(rotcheck_trace)),
 			 name<failure>);
 
+// A line that fills the read, ended by Ctrl-D, is not waited on to see
+// whether it goes on.
 TEST(Terminal, PromptsBeforeEachReadAndEndsAtCtrlD)
 {
-	const run_result r = run(ROTCHECK, "abcd\ncdab\nab\nx\n\x04",
-				 {.args = {"--repeat"}, .at_terminal = true});
+	const run_result r =
+		run(ROTCHECK, "abcd\ncdab\nab\nx\n" + longest + "!\x04x\n\x04",
+		    {.args = {"--repeat"}, .at_terminal = true});
 	EXPECT_EQ(r.transcript,
 		  "enter string1 :\nabcd\nenter check string2 :\ncdab\n" +
 			  rotated +
 			  "enter string1 :\nab\nenter check string2 :\nx\n" +
-			  not_rotated + "enter string1 :\n\x04");
+			  not_rotated + "enter string1 :\n" + longest +
+			  "!\x04"
+			  "enter check string2 :\nx\n" +
+			  rotated + "enter string1 :\n\x04");
 	EXPECT_EQ(r.err, "");
 	EXPECT_EQ(r.status, 0);
 }
