@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 // Reads one line into buf the way fgets does: at most bound - 1 characters
 // (bound >= 2), up to and including a newline.  False when there was no
@@ -34,8 +35,8 @@ struct lines {
 // write that failed, which finish() reports.  Told on stderr: a line longer
 // than a read takes, the first line ended by CR LF and, with --repeat but
 // at a terminal, an empty first line.
-const lines *read_lines(const char *prompt1, const char *prompt2, int bound,
-			size_t room1);
+const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
+			int bound, size_t room1);
 
 // Closes stdout, and reports on stderr a read or a write that failed.
 // Returns the exit status: 2 after an argument not taken; else 1 after a
