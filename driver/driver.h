@@ -33,8 +33,8 @@ struct lines {
 // after the one run, or with --repeat where the input ends before a run's
 // first line, or at the first failure: "malloc failed", or a read or a
 // write that failed, which finish() reports.  Told on stderr: a line longer
-// than a read takes, the first line ended by CR LF and, with --repeat but
-// at a terminal, an empty first line.
+// than a read takes, the first line ended by CR LF and, with --repeat from
+// a file or a pipe, an empty first line.
 const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
 			int bound, size_t room1);
 

@@ -9,8 +9,8 @@ docs.py examples DOC BINDIR
     it is part of the output.  Then runs the inline examples that DOC holds
     (the table below), whose words must stay in DOC as they are.
 docs.py version SOURCE_DIR VERSION
-    Checks that NEWS, the README's file names and CI's packaging fixtures
-    name the version that CMake's project() gives.
+    Checks that NEWS, the file names in README.md and CONTRIBUTING.md, and
+    CI's packaging fixtures name the version that CMake's project() gives.
 """
 import os
 import pty
@@ -37,26 +37,8 @@ LONG_LINE = ("{{ printf 'a\\nb\\n'; printf '%{0}s\\n' | tr ' ' a; }} | "
 NOT_IN_WINDOW = ("for p in 'a\\naa' 'ab\\nbab' 'abc\\nabcabc'; do printf \"$p\\n\" | "
                  "{0}; done | grep -c 'not a'")
 INLINE = [
-    ("README.md", "`printf 'hello\\nx' | cutsub` prints `sbu:hello`, an empty line,\n  `dbu:x` and `string is:hello`",
+    ("man/cutsub.1", ".Ql hello\nand a last line\n.Ql x\nprint\n.Ql string is:hello .",
      "printf 'hello\\nx' | cutsub", "sbu:hello\n\ndbu:x\nstring is:hello\n"),
-    ("README.md", "`printf 'abzab\\0\\nab\\n' | cutsub` prints\n  `i:2i:5string is:z`",
-     "printf 'abzab\\0\\nab\\n' | cutsub", "i:2i:5string is:z\n"),
-    ("README.md", "text `aaab`, pattern `aab` prints `string is:aaab`",
-     "printf 'aaab\\naab\\n' | cutsub", "\nstring is:aaab\n"),
-    ("README.md", "`ÄÖÜ` and `ÜÄ` are \"not\nrotated\" to `rotcheck_trace`",
-     "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck_trace", NOT_ROTATED),
-    ("README.md", "`ÄÖÜ` and `ÜÄ` are \"not\nrotated\" to `rotcheck_trace` and \"rotated\" to `rotcheck`",
-     "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck", ROTATED),
-    ("README.md", "(`4 = len `)", "printf 'abcd\\ncdab\\n' | rotcheck_trace",
-     "\n4 = len \n"),
-    ("README.md", "`cutsub: line 3 reaches the 149-character limit; the rest is\n  read as the next line`",
-     LONG_LINE.format(149, "cutsub"), "cutsub: line 3 reaches the 149-character limit; the rest is read as the next line\n"),
-    ("README.md", "`printf 'abc\\n\\0x\\n' | cutsub` prints\n  `string is :abc`",
-     "printf 'abc\\n\\0x\\n' | cutsub", "\nstring is :abc\n"),
-    ("README.md", "`a` and `aa`, `ab` and `bab`, or `abc` and\n`abcabc` are \"not rotated\"",
-     NOT_IN_WINDOW.format("rotcheck"), "3\n"),
-    ("README.md", "`len:-1` for a\nsecond line that begins with a NUL byte",
-     "printf 'abc\\n\\0x\\n' | rotcheck_trace", "\nlen:-1\n"),
     ("man/cutsub.1", "Text\n.Ql abclo\nand pattern\n.Ql lo\nprint\n.Ql i:5string is:abc\nand two newlines.",
      "printf 'abclo\\nlo\\n' | cutsub", "i:5string is:abc\n\n"),
     ("man/cutsub.1", ".Ql abc ,\na NUL and\n.Ql def\nare read as\n.Ql abc ) ,\nhas no newline, and the output then ends without one.",
@@ -65,12 +47,24 @@ INLINE = [
      "printf 'aaab\\naab\\n' | cutsub", "\nstring is:aaab\n"),
     ("man/cutsub.1", "a text\n.Ql abzab\ncut short by a NUL byte, and pattern\n.Ql ab ,\nprint\n.Ql i:2i:5string is:z .",
      "printf 'abzab\\0\\nab\\n' | cutsub", "i:2i:5string is:z\n"),
+    ("man/cutsub.1", "text\n.Ql daa\ncut short by a NUL byte, and pattern\n.Ql a ,\nprint\n.Ql i:2string is:d .",
+     "printf 'daa\\0\\na\\n' | cutsub", "\ni:2string is:d\n"),
     ("man/cutsub.1", ".Ql abc\nand a pattern of a NUL and\n.Ql x\nprint\n.Ql string is :abc .",
      "printf 'abc\\n\\0x\\n' | cutsub", "\nstring is :abc\n"),
     ("man/cutsub.1", ".Ql hello world\nand\n.Ql lo ,\neach ended by CR LF, print the text unchanged",
      "printf 'hello world\\r\\nlo\\r\\n' | cutsub", "string is :hello world\r\n"),
     ("man/cutsub.1", ".Ql h\\('ello w\\(:orld\nand\n.Ql \\(:o\nprint\n.Ql i:10 .",
      "printf 'h\\303\\251llo w\\303\\266rld\\n\\303\\266\\n' | cutsub", "i:10string"),
+    ("man/cutsub.1", ".Bd -literal -offset indent\ncutsub: line 3 reaches the 149-character limit; the rest is read as the next line\n",
+     LONG_LINE.format(149, "cutsub"), "cutsub: line 3 reaches the 149-character limit; the rest is read as the next line\n"),
+    ("man/cutsub.1", ".Bd -literal -offset indent\ncutsub: line 1 ends in CR LF: carriage returns count as characters of their lines (tr -d '\\er' removes them)\n",
+     "printf 'a\\r\\nb\\r\\n' | cutsub 2>&1 >/dev/null",
+     "cutsub: line 1 ends in CR LF: carriage returns count as characters of their lines (tr -d '\\r' removes them)\n"),
+    ("man/cutsub.1", ".Bd -literal -offset indent\ncutsub: line 5 is empty and ends its run; the next run begins at line 6\n",
+     "printf 'a\\nb\\nc\\nd\\n\\ne\\nf\\n' | cutsub --repeat 2>&1 >/dev/null",
+     "cutsub: line 5 is empty and ends its run; the next run begins at line 6\n"),
+    ("man/cutsub.1", ".Bd -literal -offset indent\ncutsub: unknown option '\\-\\-repaet'\nTry 'cutsub \\-\\-help'.\n",
+     "cutsub --repaet", "cutsub: unknown option '--repaet'\nTry 'cutsub --help'.\n"),
     ("man/rotcheck.1", ".Ql abc\nand\n.Ql ab\nare answered\n.Dq rotated ,",
      "printf 'abc\\nab\\n' | rotcheck", ROTATED),
     ("man/rotcheck.1", "and so are\n.Ql ab\nand\n.Ql aba .",
@@ -81,20 +75,28 @@ INLINE = [
      NOT_IN_WINDOW.format("rotcheck"), "3\n"),
     ("man/rotcheck.1", ".Bd -literal -offset indent\nrotcheck: line 3 reaches the 63-character limit; the rest is read as the next line\n",
      LONG_LINE.format(63, "rotcheck"), "rotcheck: line 3 reaches the 63-character limit; the rest is read as the next line\n"),
+    ("man/rotcheck.1", "A second line that begins with a NUL byte, whose length counts one less\nthan no content, is never a rotation;",
+     "printf 'abcd\\n\\0x\\n' | rotcheck", NOT_ROTATED),
+    ("man/rotcheck.1", "a last line of one character, with\nno content, always is.",
+     "printf 'abcd\\nx' | rotcheck", ROTATED),
     ("man/rotcheck.1", ".Ql abcd\nand a last line\n.Ql bcda\nare compared as",
      "printf 'abcd\\nbcda' | rotcheck", ROTATED),
     ("man/rotcheck.1", ".Ql abcd\nand\n.Ql cdab ,\neach ended by CR LF, are answered\n.Dq not a rotated string ,",
      "printf 'abcd\\r\\ncdab\\r\\n' | rotcheck", NOT_ROTATED),
-    ("man/rotcheck_trace.1", ".Ql aab\nand\n.Ql aba\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string ,",
+    ("man/rotcheck.1", ".It Ar M Li = len\nhow many characters of the second line matched, followed by a blank.",
+     "printf 'abcd\\ncdab\\n' | rotcheck_trace", "\n4 = len \n"),
+    ("man/rotcheck.1", ".Ql aab\nand\n.Ql aba\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string ,",
      "printf 'aab\\naba\\n' | rotcheck_trace", "\n1 = len \n" + NOT_ROTATED),
-    ("man/rotcheck_trace.1", ".Ql a\nand\n.Ql aa\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string .",
-     "printf 'a\\naa\\n' | rotcheck_trace", "\n1 = len \n" + NOT_ROTATED),
-    ("man/rotcheck_trace.1", ".Li \\-1\nfor a line that begins with a NUL byte",
-     "printf 'abc\\n\\0x\\n' | rotcheck_trace", "\nlen:-1\n"),
-    ("man/rotcheck_trace.1", "where\n.Xr rotcheck 1\nanswers\n.Dq rotated .",
+    ("man/rotcheck.1", "where\n.Nm rotcheck\nanswers\n.Dq rotated .",
      "printf 'aab\\naba\\n' | rotcheck", ROTATED),
-    ("man/rotcheck_trace.1", ".Ql \\(:A\\(:O\\(:U\nand\n.Ql \\(:U\\(:A\nare answered\n.Dq not a rotated string .",
+    ("man/rotcheck.1", ".Ql a\nand\n.Ql aa\nprint\n.Ql 1 = len\nand are answered\n.Dq not a rotated string .",
+     "printf 'a\\naa\\n' | rotcheck_trace", "\n1 = len \n" + NOT_ROTATED),
+    ("man/rotcheck.1", ".Pq Li \\-1 No for a line that begins with a NUL byte ;",
+     "printf 'abc\\n\\0x\\n' | rotcheck_trace", "\nlen:-1\n"),
+    ("man/rotcheck.1", ".Ql \\(:A\\(:O\\(:U\nand\n.Ql \\(:U\\(:A\nare answered\n.Dq not a rotated string ,",
      "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck_trace", NOT_ROTATED),
+    ("man/rotcheck.1", ".Dq not a rotated string ,\nwhich\n.Nm rotcheck\nanswers\n.Dq rotated .",
+     "printf 'ÄÖÜ\\nÜÄ\\n' | rotcheck", ROTATED),
 ]
 
 
@@ -212,9 +214,10 @@ def version(source, want):
     named = []
     news = open(os.path.join(source, "NEWS"), encoding="utf-8").readline()
     named.append(("NEWS, its newest entry", news.split()[1]))
-    readme = open(os.path.join(source, "README.md"), encoding="utf-8").read()
-    for name in re.findall(r"strtools[-_][0-9][0-9.]*[0-9]", readme):
-        named.append(("README.md, " + name, name[9:]))
+    for doc in ("README.md", "CONTRIBUTING.md"):
+        text = open(os.path.join(source, doc), encoding="utf-8").read()
+        for name in re.findall(r"strtools[-_][0-9][0-9.]*[0-9]", text):
+            named.append((doc + ", " + name, name[9:]))
     fixtures = [(".ci/debian/changelog", r"^strtools \(([^-)]+)"),
                 (".ci/rpm/strtools.recipe", r"^Version: *(\S+)")]
     for path, pattern in fixtures:
