@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
 		repetition{
 			"CrLf",
 			CUTSUB,
-			{"ab\nb\r\n", "a\r\nb\r\n"},
+			{"ab\n\r\n", "a\r\nb\r\n"},
 			"cutsub: line 2 ends in CR LF: carriage returns count "
 			"as characters of their lines (tr -d '\\r' removes "
 			"them)\n"},
@@ -363,6 +363,12 @@ std::vector<failure> failures(const program &p)
 		 {.out = out_to::full_disk, .args = {"--help"}},
 		 "",
 		 p.name + ": write error: No space left on device\n"},
+		// Its line-buffered writes fail, and fclose finds none pending.
+		{"HelpToHungUpTerminal",
+		 p.path,
+		 {.out = out_to::hung_up, .args = {"--help"}},
+		 "",
+		 p.name + ": write error: Input/output error\n"},
 		// isatty() fails on a hung-up terminal, so stdout is fully
 		// buffered: its first block's write fails, and ends the runs.
 		{"TerminalHungUpInRepeat",
@@ -411,6 +417,21 @@ std::vector<failure> failures(const program &p)
 		      "unknown option '-\\351\\001é'"),
 		usage(p, "ControlCharacters", {.args = {"--\x1b[2J\n'"}},
 		      "unknown option '--\\033[2J\\n\\''"),
+		// Each length of UTF-8, its least and greatest bytes, and what
+		// is not UTF-8: overlong, a surrogate, past U+10FFFF, cut
+		// short.
+		usage(p, "Utf8",
+		      {.args = {"-- \x7f\x80\xc1\xbf\xc2\x9b\xc3\x80\xdf\xbf"
+				"\xe0\xa0\x80\xe0\x80\x80\xe2\x82\xac\xed\xa0"
+				"\x80"
+				"\xef\xbf\xbd\xf0\x9f\x98\x80\xf0\x8f\xbf\xbf"
+				"\xf4\x8f\xbf\xbf\xf4\x90\x80\x80\a\r\xe2"
+				"\x82"}},
+		      "unknown option '-- \\177\\200\\301\\277\\302\\233"
+		      "\xc3\x80\xdf\xbf\xe0\xa0\x80\\340\\200\\200\xe2\x82\xac"
+		      "\\355\\240\\200\xef\xbf\xbd\xf0\x9f\x98\x80"
+		      "\\360\\217\\277\\277\xf4\x8f\xbf\xbf"
+		      "\\364\\220\\200\\200\\a\\r\\342\\202'"),
 		usage(p, "HelpWithValue", {.args = {"--help=1"}},
 		      "option '--help=1' takes no value"),
 		// Nothing is read, and nothing written over.
@@ -425,6 +446,10 @@ std::vector<failure> failures(const program &p)
 		      "option '--repeat=1' takes no value"),
 		usage(p, "Operand", {.args = {"--repeat", "pairs"}},
 		      "unexpected operand 'pairs': the input is read from "
+		      "standard input only (" +
+			      p.name + " --repeat < FILE)"),
+		usage(p, "OperandAfterDashes", {.args = {"--", "-x"}},
+		      "unexpected operand '-x': the input is read from "
 		      "standard input only (" +
 			      p.name + " --repeat < FILE)"),
 	};
@@ -499,6 +524,8 @@ TEST_P(Invocation, AnswersTheFirstOfHelpAndVersion)
 {
 	const program &p = GetParam();
 	EXPECT_EQ(run(p.path, input, {.args = {"--help", "x"}}).out,
+		  run(p.path, input, {.args = {"--help"}}).out);
+	EXPECT_EQ(run(p.path, input, {.args = {"x", "--help"}}).out,
 		  run(p.path, input, {.args = {"--help"}}).out);
 	EXPECT_EQ(run(p.path, input, {.args = {"--version", "--help"}}).out,
 		  run(p.path, input, {.args = {"--version"}}).out);
