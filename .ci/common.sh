@@ -5,9 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
 : "${CI_TMP:?run the steps through .ci/run}"
+step=${0##*/}
 
 # Names what passed, for the last line of the log.
-passed() { printf '%s\n' "$@" >>"$CI_TMP/passed"; }
+passed() { printf '%s\n' "$@" >>"$CI_TMP/passed-$step"; }
 
 # Checks that the program is hardened: a position-independent executable,
 # bound at start-up, with read-only relocations.
@@ -42,9 +43,11 @@ tidy() {
 	run-clang-tidy -quiet "$@" 2>&1 | sed '/^[0-9]* warnings\? generated\.$/d'
 }
 
-# Runs a command with its output kept back, shown only if it fails.
+# Runs a command with its output kept back in $log, shown only if it
+# fails.
+log=$CI_TMP/log-$step
 quietly() {
-	"$@" >"$CI_TMP/log" 2>&1 || { cat "$CI_TMP/log" >&2; return 1; }
+	"$@" >"$log" 2>&1 || { cat "$log" >&2; return 1; }
 }
 
 # The cross builds' architectures, each with its compiler's triple.
