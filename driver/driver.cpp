@@ -158,7 +158,8 @@ size_t printable(const unsigned char *s)
 // Begins a report of an argument not taken: the program's name, what, and
 // the argument in quotes.  As coreutils quotes a name, control characters
 // and bytes that are not UTF-8 are escaped, so that the report stays one
-// line and moves no cursor.
+// line and moves no cursor.  It writes with fprintf alone: a dynamic
+// build binds each C library function it calls at every start.
 void name_argument(const char *what, const char *arg)
 {
 	fprintf(stderr, "%s: %s '", st.opt.program, what);
@@ -172,10 +173,10 @@ void name_argument(const char *what, const char *arg)
 		else if (*s == '\'' || *s == '\\')
 			fprintf(stderr, "\\%c", *s);
 		else
-			fwrite(s, 1, n, stderr);
+			fprintf(stderr, "%.*s", static_cast<int>(n), s);
 		s += n == 0 ? 1 : n;
 	}
-	putc('\'', stderr);
+	fprintf(stderr, "'");
 }
 
 // Ends a report of an argument not taken.
@@ -216,7 +217,7 @@ asked read_arguments(int argc, char *argv[])
 			st.opt.repeat = true;
 			continue;
 		case 1: // an operand: an option after it may yet be answered
-			operand = operand != nullptr ? operand : optarg;
+			operand = operand != nullptr ? operand : arg;
 			continue;
 		case -1: // the options are read, and those after "--" left
 			operand = operand != nullptr || optind == argc
