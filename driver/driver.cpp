@@ -304,7 +304,7 @@ enum class outcome { pair, rejected, stop };
 // buffer would hold back: the C library fully buffers stdout when it is
 // not a terminal (cutsub | tee log).  Scripts are spared the extra write.
 // False when it could not be written.  A line as puts writes it, spared
-// puts' measuring and locking: a tenth of a pair's instructions.
+// puts' measuring and locking: a fortieth of a pair's instructions.
 bool prompt(std::string_view text)
 {
 	fwrite_unlocked(text.data(), 1, text.size(), stdout);
