@@ -417,12 +417,14 @@ std::vector<failure> failures(const program &p)
 				"\xc2\x9b\xc3\x80\xdf\xbf\xe0\xa0\x80\xe0"
 				"\x80\x80\xe2\x82\xac\xed\xa0\x80\xef\xbf"
 				"\xbd\xf0\x9f\x98\x80\xf0\x8f\xbf\xbf\xf4"
-				"\x8f\xbf\xbf\xf4\x90\x80\x80\xe2\x82"}},
+				"\x8f\xbf\xbf\xf4\x90\x80\x80\xc2\xa9"
+				"\xf5\x80\x80\x80\xe2\x82"}},
 		      "unknown option '-\\351\\001\\033\\n\\'\\a\\r \\177\\200"
 		      "\\301\\277\\302\\233\xc3\x80\xdf\xbf\xe0\xa0\x80"
 		      "\\340\\200\\200\xe2\x82\xac\\355\\240\\200"
 		      "\xef\xbf\xbd\xf0\x9f\x98\x80\\360\\217\\277\\277"
-		      "\xf4\x8f\xbf\xbf\\364\\220\\200\\200\\342\\202'"),
+		      "\xf4\x8f\xbf\xbf\\364\\220\\200\\200\xc2\xa9"
+		      "\\365\\200\\200\\200\\342\\202'"),
 		usage(p, "HelpWithValue", {.args = {"--help=1"}},
 		      "option '--help=1' takes no value"),
 		// Nothing is read, and nothing written over.
