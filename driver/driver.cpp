@@ -220,9 +220,8 @@ asked read_arguments(int argc, char *argv[])
 			operand = operand != nullptr ? operand : arg;
 			continue;
 		case -1: // the options are read, and those after "--" left
-			operand = operand != nullptr || optind == argc
-					  ? operand
-					  : argv[optind];
+			if (operand == nullptr && optind < argc)
+				operand = argv[optind];
 			if (operand == nullptr)
 				return asked::runs;
 			name_argument("unexpected operand", operand);
