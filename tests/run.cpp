@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -76,6 +77,11 @@ static streams open_streams(std::string_view input, const run_options &opt)
 	streams s;
 	if (opt.at_terminal) {
 		s.terminal = open_terminal(&s.in);
+		termios mode = {};
+		if (opt.raw && tcgetattr(s.in, &mode) == 0) {
+			mode.c_lflag &= ~tcflag_t{ICANON};
+			tcsetattr(s.in, TCSANOW, &mode);
+		}
 		int ends[2];
 		if (opt.out == out_to::full_disk)
 			s.out = open("/dev/full", O_WRONLY | O_CLOEXEC);
@@ -99,7 +105,13 @@ static streams open_streams(std::string_view input, const run_options &opt)
 			close(open_terminal(&s.out));
 		else if (opt.out == out_to::input)
 			s.out = s.read_out = dup(s.in);
-		else
+		else if (opt.out == out_to::appended) {
+			const std::string in =
+				"/proc/self/fd/" + std::to_string(s.in);
+			s.out = open(in.c_str(),
+				     O_WRONLY | O_APPEND | O_CLOEXEC);
+			s.read_out = dup(s.in);
+		} else
 			s.out = s.read_out =
 				opt.out == out_to::full_disk
 					? open("/dev/full",

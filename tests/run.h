@@ -5,8 +5,9 @@
 
 // Where the child's standard output goes: hung_up is a terminal whose other
 // side has closed, where every write fails; input is standard input's own
-// file, whose contents are then the output.
-enum class out_to { capture, full_disk, closed, hung_up, input };
+// file, whose contents are then the output, and appended is that file
+// opened to append.
+enum class out_to { capture, full_disk, closed, hung_up, input, appended };
 
 struct run_options {
 	out_to out = out_to::capture;
@@ -21,6 +22,7 @@ struct run_options {
 	// or a Ctrl-D), each once the program has written a whole line or been
 	// silent for two seconds; output to a pipe, or where out says.
 	bool at_terminal = false;
+	bool raw = false; // and the terminal not in canonical mode
 };
 
 struct run_result {

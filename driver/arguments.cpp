@@ -1,0 +1,146 @@
+#include "arguments.h"
+
+#include <getopt.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+// How many bytes of a printable UTF-8 character s begins with; 0 for a
+// control character, a line or paragraph separator, or no character.
+size_t printable(const unsigned char *s)
+{
+	if (s[0] < 0x80)
+		return s[0] >= ' ' && s[0] != 0x7f ? 1 : 0;
+	if (s[0] < 0xc0 || s[0] > 0xf4)
+		return 0;
+	const size_t n = s[0] >= 0xf0 ? 4 : s[0] >= 0xe0 ? 3 : 2;
+	char32_t c = s[0] & (0x7fU >> n);
+	for (size_t i = 1; i < n; i++) {
+		if ((s[i] & 0xc0) != 0x80)
+			return 0;
+		c = c << 6 | (s[i] & 0x3fU);
+	}
+	static const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+	const bool valid =
+		c >= least[n] && c <= 0x10ffff && (c < 0xd800 || c > 0xdfff);
+	return valid && c >= 0xa0 && c != 0x2028 && c != 0x2029 ? n : 0;
+}
+
+// Reports an argument not taken, quoted as coreutils quotes a name: what
+// is not printable UTF-8 is escaped, so that the report stays one line
+// and moves no cursor.  It is built whole and written at once, so that it
+// stays one piece among other writers to stderr.
+asked report(const char *name, const char *what, const char *arg,
+	     const char *why)
+{
+	char *text = nullptr;
+	size_t size = 0;
+	FILE *const built = open_memstream(&text, &size);
+	FILE *const to = built != nullptr ? built : stderr;
+	fprintf(to, "%s: %s '", name, what);
+	for (const auto *s = reinterpret_cast<const unsigned char *>(arg);
+	     *s != '\0';) {
+		const size_t n = printable(s);
+		if (n == 0 && *s >= '\a' && *s <= '\r')
+			fprintf(to, "\\%c", "abtnvfr"[*s - '\a']);
+		else if (n == 0)
+			fprintf(to, "\\%03o", *s);
+		else if (*s == '\'' || *s == '\\')
+			fprintf(to, "\\%c", *s);
+		else
+			fwrite(s, 1, n, to);
+		s += n == 0 ? 1 : n;
+	}
+	fputc('\'', to);
+	fprintf(to, why, name);
+	fprintf(to, "\nTry '%s --help'.\n", name);
+	if (built != nullptr && fclose(built) == 0)
+		fwrite(text, 1, size, stderr);
+	free(text);
+	return asked::usage_error;
+}
+
+} // namespace
+
+// A long option may be shortened while it stays unique, the first --help
+// or --version is answered and nothing after it read, and --repeat twice
+// is --repeat.
+arguments read_arguments(int argc, char *argv[], const char *name,
+			 const char *summary)
+{
+	// No option has a short form: their values lie beyond any character.
+	enum { help = UCHAR_MAX + 1, version, repeat };
+	static const option options[] = {
+		{"help", no_argument, nullptr, help},
+		{"version", no_argument, nullptr, version},
+		{"repeat", no_argument, nullptr, repeat},
+		{}};
+	opterr = 0; // its messages would name argv[0]
+	arguments got = {asked::runs, false};
+	const char *operand = nullptr;
+	for (;;) {
+		// In order ("-"), operands too: the argument at fault is the
+		// one begun here, as a cluster fails at its first character.
+		const char *const arg = argv[optind > 0 ? optind : 1];
+		switch (getopt_long(argc, argv, "-", options, nullptr)) {
+		case help:
+			printf("Usage: %s [--repeat]\n"
+			       "  or:  %s --help | --version\n"
+			       "%s\n"
+			       "\n"
+			       "Reads two lines from standard input, prompting "
+			       "for each on\n"
+			       "standard output, where it writes its answer.  "
+			       "It opens no\n"
+			       "file: give it one as its input (%s --repeat < "
+			       "FILE).\n"
+			       "\n"
+			       "  --repeat   run again and again until the "
+			       "input "
+			       "ends\n"
+			       "  --help     print this help and exit\n"
+			       "  --version  print the version and exit\n"
+			       "\n"
+			       "Exit status, diagnostics and the full rules: "
+			       "man %s\n",
+			       name, name, summary, name, name);
+			return {asked::answered, got.repeat};
+		case version:
+			printf("%s (strtools) %s\n%s\n"
+			       "License MIT "
+			       "<https://opensource.org/licenses/MIT>.\n"
+			       "This is free software: you are free to change "
+			       "and\n"
+			       "redistribute it.  There is NO WARRANTY, to the "
+			       "extent\n"
+			       "permitted by law.\n",
+			       name, STRTOOLS_VERSION, COPYRIGHT);
+			return {asked::answered, got.repeat};
+		case repeat:
+			got.repeat = true;
+			continue;
+		case 1: // an operand: an option after it may yet be answered
+			operand = operand != nullptr ? operand : arg;
+			continue;
+		case -1: // the options are read, and those after "--" left
+			if (operand == nullptr && optind < argc)
+				operand = argv[optind];
+			if (operand != nullptr)
+				got.what = report(
+					name, "unexpected operand", operand,
+					": the input is read from standard "
+					"input only (%s --repeat < FILE)");
+			return got;
+		}
+		// optopt holds the value of an option given a value.
+		const bool known =
+			optopt == help || optopt == version || optopt == repeat;
+		got.what = report(name, known ? "option" : "unknown option",
+				  arg, known ? " takes no value" : "");
+		return got;
+	}
+}
