@@ -9,6 +9,30 @@
 namespace
 {
 
+void print_help(const char *name, const char *summary)
+{
+	printf("Usage: %s [--repeat]\n  or:  %s --help | --version\n%s\n\n",
+	       name, name, summary);
+	printf("Reads two lines from standard input, prompting for each on\n"
+	       "standard output, where it writes its answer.  It opens no\n"
+	       "file: give it one as its input (%s --repeat < FILE).\n\n"
+	       "  --repeat   run again and again until the input ends\n"
+	       "  --help     print this help and exit\n"
+	       "  --version  print the version and exit\n\n"
+	       "Exit status, diagnostics and the full rules: man %s\n",
+	       name, name);
+}
+
+void print_version(const char *name)
+{
+	printf("%s (strtools) %s\n%s\n"
+	       "License MIT <https://opensource.org/licenses/MIT>.\n"
+	       "This is free software: you are free to change and\n"
+	       "redistribute it.  There is NO WARRANTY, to the extent\n"
+	       "permitted by law.\n",
+	       name, STRTOOLS_VERSION, COPYRIGHT);
+}
+
 // How many bytes of a printable UTF-8 character s begins with; 0 for a
 // control character, a line or paragraph separator, or no character.
 size_t printable(const unsigned char *s)
@@ -25,15 +49,14 @@ size_t printable(const unsigned char *s)
 		c = c << 6 | (s[i] & 0x3fU);
 	}
 	static const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-	const bool valid =
-		c >= least[n] && c <= 0x10ffff && (c < 0xd800 || c > 0xdfff);
-	return valid && c >= 0xa0 && c != 0x2028 && c != 0x2029 ? n : 0;
+	const bool invalid =
+		c < least[n] || c > 0x10ffff || (c >= 0xd800 && c <= 0xdfff);
+	return invalid || c < 0xa0 || c == 0x2028 || c == 0x2029 ? 0 : n;
 }
 
-// Reports an argument not taken, quoted as coreutils quotes a name: what
-// is not printable UTF-8 is escaped, so that the report stays one line
-// and moves no cursor.  It is built whole and written at once, so that it
-// stays one piece among other writers to stderr.
+// Reports an argument not taken, quoted as coreutils quotes a name, so
+// that it stays one line and moves no cursor; built whole, and written at
+// once, so that it stays one piece among other writers to stderr.
 asked report(const char *name, const char *what, const char *arg,
 	     const char *why)
 {
@@ -55,7 +78,6 @@ asked report(const char *name, const char *what, const char *arg,
 			fwrite(s, 1, n, to);
 		s += n == 0 ? 1 : n;
 	}
-	fputc('\'', to);
 	fprintf(to, why, name);
 	fprintf(to, "\nTry '%s --help'.\n", name);
 	if (built != nullptr && fclose(built) == 0)
@@ -88,37 +110,10 @@ arguments read_arguments(int argc, char *argv[], const char *name,
 		const char *const arg = argv[optind > 0 ? optind : 1];
 		switch (getopt_long(argc, argv, "-", options, nullptr)) {
 		case help:
-			printf("Usage: %s [--repeat]\n"
-			       "  or:  %s --help | --version\n"
-			       "%s\n"
-			       "\n"
-			       "Reads two lines from standard input, prompting "
-			       "for each on\n"
-			       "standard output, where it writes its answer.  "
-			       "It opens no\n"
-			       "file: give it one as its input (%s --repeat < "
-			       "FILE).\n"
-			       "\n"
-			       "  --repeat   run again and again until the "
-			       "input "
-			       "ends\n"
-			       "  --help     print this help and exit\n"
-			       "  --version  print the version and exit\n"
-			       "\n"
-			       "Exit status, diagnostics and the full rules: "
-			       "man %s\n",
-			       name, name, summary, name, name);
+			print_help(name, summary);
 			return {asked::answered, got.repeat};
 		case version:
-			printf("%s (strtools) %s\n%s\n"
-			       "License MIT "
-			       "<https://opensource.org/licenses/MIT>.\n"
-			       "This is free software: you are free to change "
-			       "and\n"
-			       "redistribute it.  There is NO WARRANTY, to the "
-			       "extent\n"
-			       "permitted by law.\n",
-			       name, STRTOOLS_VERSION, COPYRIGHT);
+			print_version(name);
 			return {asked::answered, got.repeat};
 		case repeat:
 			got.repeat = true;
@@ -132,7 +127,7 @@ arguments read_arguments(int argc, char *argv[], const char *name,
 			if (operand != nullptr)
 				got.what = report(
 					name, "unexpected operand", operand,
-					": the input is read from standard "
+					"': the input is read from standard "
 					"input only (%s --repeat < FILE)");
 			return got;
 		}
@@ -140,7 +135,7 @@ arguments read_arguments(int argc, char *argv[], const char *name,
 		const bool known =
 			optopt == help || optopt == version || optopt == repeat;
 		got.what = report(name, known ? "option" : "unknown option",
-				  arg, known ? " takes no value" : "");
+				  arg, known ? "' takes no value" : "'");
 		return got;
 	}
 }

@@ -8,8 +8,7 @@ struct arguments {
 	bool repeat;
 };
 
-// Reads argv as getopt_long programs do.  --help and --version are
-// answered on stdout, and an argument not taken is reported on stderr
-// under the program's name.
+// Reads argv as getopt_long programs do; answers --help and --version on
+// stdout, and reports an argument not taken on stderr, under name.
 arguments read_arguments(int argc, char *argv[], const char *name,
 			 const char *summary);

@@ -37,8 +37,7 @@ struct state {
 	long long warned = 0;     // the last line told as too long
 	bool crlf_told = false;
 	long long empty = 0; // empty first lines, of which the first is told
-	lines pair =
-		{}; // the buffers, allocated once by the runs that need them
+	lines pair = {};     // its buffers, allocated once, by the first run
 };
 state st;
 
@@ -64,6 +63,163 @@ bool input_is_output()
 	       lseek(fileno(stdin), 0, SEEK_CUR) < in.st_size;
 }
 
+// How a run's reads end: "enter input" (rejected) lets a repeat go on.
+enum class outcome { pair, rejected, stop };
+
+// Prints a prompt as puts would, at once for someone typing; false if lost.
+bool prompt(std::string_view text)
+{
+	fwrite_unlocked(text.data(), 1, text.size(), stdout);
+	putc_unlocked('\n', stdout);
+	if (st.at_terminal)
+		fflush(stdout);
+	return !failed(stdout, &st.write_error);
+}
+
+// How many bytes stdin's buffer holds unread, where the C library tells
+// it, else -1.  A terminal's typed line is all there.
+ptrdiff_t unread()
+{
+#if defined HAVE___FREADAHEAD
+	return static_cast<ptrdiff_t>(__freadahead(stdin));
+#elif defined _IO_EOF_SEEN // glibc's FILE, as gnulib reads it
+	return stdin->_IO_read_end - stdin->_IO_read_ptr;
+#else
+	return -1;
+#endif
+}
+
+// The next byte of the input, left there to be read; EOF at its end.
+int peek()
+{
+	const int c = getc_unlocked(stdin);
+	if (c != EOF)
+		ungetc(c, stdin);
+	return c;
+}
+
+// Whether the input has ended; not where a read fails: the next read says.
+bool input_ended()
+{
+	return unread() <= 0 && peek() == EOF && !failed(stdin, &st.read_error);
+}
+
+// Tells of the first line ended by CR LF, as from Windows.
+void tell_crlf(const char *cr, long long line)
+{
+	if (cr[0] != '\r' || cr[1] != '\n' || st.crlf_told)
+		return;
+	st.crlf_told = true;
+	fprintf(stderr,
+		"%s: line %lld ends in CR LF: carriage returns count as "
+		"characters of their lines (tr -d '\\r' removes them)\n",
+		st.program, line);
+}
+
+// Tells of a line that fills the read before its newline, and again where
+// the last read leaves its rest unused.  A terminal gives a typed line
+// whole: a peek past it would wait for the next.
+void tell_long(const char *buf, int bound, bool last)
+{
+	const long long line = st.line + 1;
+	const bool told = st.warned == line;
+	const int next = st.whole_lines && unread() == 0 ? EOF : peek();
+	if (next == EOF && failed(stdin, &st.read_error))
+		return;
+	st.warned = line;
+	const char *const rest =
+		next == EOF ? " with no newline; its last character is taken "
+			      "as the newline"
+		: last      ? "; the rest is not used"
+			    : "; the rest is read as the next line";
+	if (!told || (last && next != EOF))
+		fprintf(stderr,
+			"%s: line %lld reaches the %d-character limit%s\n",
+			st.program, line, bound - 1, rest);
+	const char split[] = {buf[bound - 2], static_cast<char>(next)};
+	tell_crlf(split, line); // the read's end may fall between CR and LF
+}
+
+// Reads and measures a line, counting lines for what stderr tells.  A
+// last line is given the newline it lacks, so that its last character is
+// content, where there is room.
+bool read_counted(char *buf, int bound, bool last, size_t *length)
+{
+	buf[bound - 1] = '\1'; // fgets writes a NUL there when it fills buf
+	const bool accepted = get_line(buf, bound, stdin);
+	const bool ended = feof_unlocked(stdin) != 0;
+	if (!accepted) {
+		st.line += ended ? 0 : 1; // an empty line, not the end
+		return false;
+	}
+	size_t n = strlen(buf);
+	if (buf[bound - 1] == '\0' && buf[bound - 2] != '\n')
+		tell_long(buf, bound, last);
+	else if (!ended)
+		tell_crlf(buf + (n >= 2 ? n - 2 : n), ++st.line);
+	else if (n > 0) { // the read stopped at the end of the input
+		buf[n++] = '\n';
+		buf[n] = '\0';
+	}
+	*length = n;
+	return true;
+}
+
+// Reads a line.  A missing or empty one prints "enter input", and so does
+// a read (or a peek before it) that failed, which also ends the runs.
+outcome read_line(char *buf, int bound, bool last, size_t *length)
+{
+	const bool accepted = st.read_error == no_error &&
+			      read_counted(buf, bound, last, length);
+	const bool error = failed(stdin, &st.read_error);
+	if (accepted && !error)
+		return outcome::pair;
+	puts("enter input");
+	return error ? outcome::stop : outcome::rejected;
+}
+
+// Allocates a buffer of size bytes where *buf has none yet.
+bool allocate(char **buf, size_t size)
+{
+	if (*buf == nullptr)
+		*buf = static_cast<char *>(malloc(size));
+	if (*buf != nullptr)
+		return true;
+	puts("malloc failed");
+	st.failed = true;
+	return false;
+}
+
+// One run's reads.  A repeat ends where the input does, before a run's
+// first line, or at a write that failed; someone typing is shown the
+// prompt first, unless the input has ended (Ctrl-D at the second prompt).
+outcome read_pair(std::string_view prompt1, std::string_view prompt2, int bound,
+		  size_t room1)
+{
+	const bool typed = st.at_terminal && feof_unlocked(stdin) == 0;
+	if (failed(stdout, &st.write_error) ||
+	    (st.repeat && !typed && input_ended()) || !prompt(prompt1) ||
+	    (st.repeat && typed && input_ended()) ||
+	    !allocate(&st.pair.first, room1))
+		return outcome::stop;
+	const outcome first =
+		read_line(st.pair.first, bound, false, &st.pair.length1);
+	// An empty first line, but the rest of a long one, puts every later
+	// pair a line out, where no one may see "enter input".
+	if (first == outcome::rejected && st.repeat && !st.at_terminal &&
+	    st.warned != st.line && st.empty++ == 0)
+		fprintf(stderr,
+			"%s: line %lld is empty and ends its run; "
+			"the next run begins at line %lld\n",
+			st.program, st.line, st.line + 1);
+	if (first != outcome::pair)
+		return first;
+	if (!allocate(&st.pair.second, static_cast<size_t>(bound)) ||
+	    !prompt(prompt2))
+		return outcome::stop;
+	return read_line(st.pair.second, bound, !st.repeat, &st.pair.length2);
+}
+
 } // namespace
 
 void begin(int argc, char *argv[], const char *name, const char *summary)
@@ -87,197 +243,13 @@ void begin(int argc, char *argv[], const char *name, const char *summary)
 	if (st.repeat && !st.at_terminal) {
 		// Larger buffers spare most of the system calls of many runs.
 		// At a terminal, output is best seen as it comes.
-		constexpr size_t block = size_t{64} * 1024;
-		static char in[block];
-		static char out[block];
+		static char in[size_t{64} * 1024];
+		static char out[sizeof in];
 		setvbuf(stdin, in, _IOFBF, sizeof in);
 		if (isatty(fileno(stdout)) == 0)
 			setvbuf(stdout, out, _IOFBF, sizeof out);
 	}
 }
-
-namespace
-{
-
-// How a run's reads end: with the two lines, with "enter input", after
-// which a repeat goes on, or with nothing more to run.
-enum class outcome { pair, rejected, stop };
-
-// Prints a prompt, as puts would, and shows it to someone typing, which
-// stdout's own buffer would hold back where it is not a terminal.  False
-// when it could not be written.
-bool prompt(std::string_view text)
-{
-	fwrite_unlocked(text.data(), 1, text.size(), stdout);
-	putc_unlocked('\n', stdout);
-	if (st.at_terminal)
-		fflush(stdout);
-	return !failed(stdout, &st.write_error);
-}
-
-// Whether stdin's buffer holds bytes not yet read, where the C library
-// tells it (sees_buffer); a terminal's typed line is all there.
-#if defined HAVE___FREADAHEAD || defined _IO_EOF_SEEN
-constexpr bool sees_buffer = true;
-#else
-constexpr bool sees_buffer = false;
-#endif
-bool buffered()
-{
-#if defined HAVE___FREADAHEAD
-	return __freadahead(stdin) > 0;
-#elif defined _IO_EOF_SEEN // glibc's FILE, as gnulib reads it
-	return stdin->_IO_read_ptr < stdin->_IO_read_end;
-#else
-	return false;
-#endif
-}
-
-// The next byte of the input, left there to be read; EOF at its end.
-int peek()
-{
-	const int c = getc_unlocked(stdin);
-	if (c != EOF)
-		ungetc(c, stdin);
-	return c;
-}
-
-// Whether the input has ended; not where a read fails, which the next
-// read reports.
-bool input_ended()
-{
-	return !buffered() && peek() == EOF && !failed(stdin, &st.read_error);
-}
-
-void tell_crlf(long long line)
-{
-	st.crlf_told = true;
-	fprintf(stderr,
-		"%s: line %lld ends in CR LF: carriage returns count as "
-		"characters of their lines (tr -d '\\r' removes them)\n",
-		st.program, line);
-}
-
-// Tells of a line that fills the read before its newline, once, and again
-// where the last read leaves its rest unused.  A terminal gives a typed
-// line whole: a peek past it would wait for the next line.
-void tell_long(const char *buf, int bound, bool last)
-{
-	const long long line = st.line + 1;
-	const bool told = st.warned == line;
-	const int next =
-		st.whole_lines && sees_buffer && !buffered() ? EOF : peek();
-	if (next == EOF && failed(stdin, &st.read_error))
-		return;
-	st.warned = line;
-	const char *const rest =
-		next == EOF ? " with no newline; its last character is taken "
-			      "as the newline"
-		: last      ? "; the rest is not used"
-			    : "; the rest is read as the next line";
-	if (!told || (last && next != EOF))
-		fprintf(stderr,
-			"%s: line %lld reaches the %d-character limit%s\n",
-			st.program, line, bound - 1, rest);
-	// A CR LF that the read's end falls between.
-	if (next == '\n' && buf[bound - 2] == '\r' && !st.crlf_told)
-		tell_crlf(line);
-}
-
-// Reads a line as get_line does and measures it, counting the input's
-// lines for what stderr tells.  A last line without a newline is given
-// one, so that its last character is content, where there is room.
-bool read_counted(char *buf, int bound, bool last, size_t *length)
-{
-	buf[bound - 1] = '\1'; // fgets writes a NUL there when it fills buf
-	const bool accepted = get_line(buf, bound, stdin);
-	const bool ended = feof_unlocked(stdin) != 0;
-	if (!accepted) {
-		st.line += ended ? 0 : 1;
-		return false;
-	}
-	size_t n = strlen(buf);
-	if (buf[bound - 1] == '\0' && buf[bound - 2] != '\n')
-		tell_long(buf, bound, last);
-	else if (!ended) {
-		st.line++;
-		if (n >= 2 && buf[n - 2] == '\r' && buf[n - 1] == '\n' &&
-		    !st.crlf_told)
-			tell_crlf(st.line);
-	} else if (n > 0) { // the read stopped at the end of the input
-		buf[n++] = '\n';
-		buf[n] = '\0';
-	}
-	*length = n;
-	return true;
-}
-
-// Reads a line.  A missing or empty one prints "enter input", and ends the
-// run; so does a read that fails, even after reading characters, which
-// also ends the runs: the line it read is not used.
-outcome read_line(char *buf, int bound, bool last, size_t *length)
-{
-	// After a peek that failed, nothing more is read.
-	const bool accepted = st.read_error == no_error &&
-			      read_counted(buf, bound, last, length);
-	const bool error = failed(stdin, &st.read_error);
-	if (accepted && !error)
-		return outcome::pair;
-	puts("enter input");
-	return error ? outcome::stop : outcome::rejected;
-}
-
-// Allocates a buffer of size bytes where *buf has none yet.
-bool allocate(char **buf, size_t size)
-{
-	if (*buf == nullptr)
-		*buf = static_cast<char *>(malloc(size));
-	if (*buf != nullptr)
-		return true;
-	puts("malloc failed");
-	st.failed = true;
-	return false;
-}
-
-// An empty first line, but the rest of a long one, puts every later pair
-// a line out, where no one may see "enter input": the first is told, and
-// the others counted for finish().
-void tell_empty()
-{
-	if (st.repeat && !st.at_terminal && st.warned != st.line &&
-	    st.empty++ == 0)
-		fprintf(stderr,
-			"%s: line %lld is empty and ends its run; "
-			"the next run begins at line %lld\n",
-			st.program, st.line, st.line + 1);
-}
-
-// One run's reads, in order.  The repeat ends where the input does, before
-// a run's first line; someone typing is shown the prompt first, unless the
-// input has already ended (Ctrl-D at the second prompt).  A write that
-// failed, the last answer's or a prompt's, ends the runs.
-outcome read_pair(std::string_view prompt1, std::string_view prompt2, int bound,
-		  size_t room1)
-{
-	const bool typed = st.at_terminal && feof_unlocked(stdin) == 0;
-	if (failed(stdout, &st.write_error) ||
-	    (st.repeat && !typed && input_ended()) || !prompt(prompt1) ||
-	    (st.repeat && typed && input_ended()) ||
-	    !allocate(&st.pair.first, room1))
-		return outcome::stop;
-	const outcome first =
-		read_line(st.pair.first, bound, false, &st.pair.length1);
-	if (first == outcome::rejected)
-		tell_empty();
-	if (first != outcome::pair)
-		return first;
-	if (!allocate(&st.pair.second, static_cast<size_t>(bound)) ||
-	    !prompt(prompt2))
-		return outcome::stop;
-	return read_line(st.pair.second, bound, !st.repeat, &st.pair.length2);
-}
-
-} // namespace
 
 const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
 			int bound, size_t room1)
@@ -297,10 +269,8 @@ int finish()
 	if (st.empty > 1)
 		fprintf(stderr, "%s: %lld more empty lines ended their runs\n",
 			name, st.empty - 1);
-	// Output is buffered, so a full disk or a closed stdout may only show
-	// when fclose writes the buffer out.  As gnulib's close_stdout has it,
-	// a stdout closed before the program began is no fault where nothing
-	// was written to it.
+	// A full disk may show only when fclose writes the buffer out.  As in
+	// gnulib's close_stdout, a closed stdout is no fault if unwritten.
 	const bool pending = __fpending(stdout) != 0;
 	failed(stdout, &st.write_error);
 	errno = 0;

@@ -6,15 +6,13 @@
 #include <cstdio>
 #include <string_view>
 
-// Reads one line into buf as fgets does: at most bound - 1 characters
-// (bound >= 2), up to and including a newline.  False when there was no
-// line, or it is empty (a lone newline).
+// Reads a line into buf as fgets does, at most bound - 1 characters (bound
+// >= 2); false when there was none, or it is empty (a lone newline).
 bool get_line(char *buf, int bound, FILE *in);
 
 // Begins the program called name, whatever its argv[0], and reads its
-// arguments (--repeat, --help, --version); summary says what it does.
-// Help, version, an argument not taken, and an input file that is the
-// output each leave no run to follow.
+// arguments; summary says what it does.  Help, version, an argument not
+// taken, or an input file that is the output leave no run to follow.
 void begin(int argc, char *argv[], const char *name, const char *summary);
 
 // A run's two lines, and their lengths up to their first NUL.
@@ -25,12 +23,10 @@ struct lines {
 	size_t length2;
 };
 
-// Begins the next run: prompts for and reads the first line into a buffer
-// of room1 bytes (room1 >= bound), then the second into one of bound
-// bytes, each read taking at most bound - 1 characters.  A last line
-// without a newline is given one.  A missing or empty line prints "enter
-// input" and ends the run.  Null when no run follows; the buffers are
-// kept.
+// Prompts for and reads the next run's lines, into buffers of room1 and
+// of bound bytes, each read taking at most bound - 1 characters; a last
+// line is given the newline it lacks.  A missing or empty line prints
+// "enter input" and ends the run.  Null when no run follows.
 const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
 			int bound, size_t room1);
 
