@@ -25,15 +25,20 @@ static int memfile(std::string_view data)
 	return fd;
 }
 
-// Opens a pseudo-terminal for the child, whose end goes to *child_end;
-// returns the end where its input is typed.
-static int open_terminal(int *child_end)
+// Opens a pseudo-terminal for the child, whose end goes to *child_end, in
+// canonical mode or not; returns the end where its input is typed.
+static int open_terminal(int *child_end, bool canonical = true)
 {
 	const int typed = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
 	if (typed < 0 || grantpt(typed) != 0 || unlockpt(typed) != 0 ||
 	    (*child_end = open(ptsname(typed), O_RDWR | O_NOCTTY | O_CLOEXEC)) <
 		    0)
 		throw std::runtime_error("terminal");
+	termios mode = {};
+	if (!canonical && tcgetattr(*child_end, &mode) == 0) {
+		mode.c_lflag &= ~tcflag_t{ICANON};
+		tcsetattr(*child_end, TCSANOW, &mode);
+	}
 	return typed;
 }
 
@@ -72,16 +77,33 @@ struct streams {
 	int writer = -1;   // the stalled pipe's other end
 };
 
+// The child's standard output, where it does not type at a terminal, and
+// *read_out, where what it wrote is read back.
+static int open_output(out_to out, int in, int *read_out)
+{
+	int fd = -1;
+	switch (out) {
+	case out_to::hung_up:
+		close(open_terminal(&fd));
+		return fd;
+	case out_to::input:
+		return *read_out = dup(in);
+	case out_to::appended:
+		*read_out = dup(in);
+		return open(("/proc/self/fd/" + std::to_string(in)).c_str(),
+			    O_WRONLY | O_APPEND | O_CLOEXEC);
+	case out_to::full_disk:
+		return *read_out = open("/dev/full", O_WRONLY | O_CLOEXEC);
+	default:
+		return *read_out = memfile("");
+	}
+}
+
 static streams open_streams(std::string_view input, const run_options &opt)
 {
 	streams s;
 	if (opt.at_terminal) {
-		s.terminal = open_terminal(&s.in);
-		termios mode = {};
-		if (opt.raw && tcgetattr(s.in, &mode) == 0) {
-			mode.c_lflag &= ~tcflag_t{ICANON};
-			tcsetattr(s.in, TCSANOW, &mode);
-		}
+		s.terminal = open_terminal(&s.in, !opt.raw);
 		int ends[2];
 		if (opt.out == out_to::full_disk)
 			s.out = open("/dev/full", O_WRONLY | O_CLOEXEC);
@@ -101,22 +123,7 @@ static streams open_streams(std::string_view input, const run_options &opt)
 			       ? open(opt.stdin_path, O_RDONLY | O_CLOEXEC)
 			       : memfile(input);
 		s.writer = opt.stalled_pipe ? ends[1] : -1;
-		if (opt.out == out_to::hung_up)
-			close(open_terminal(&s.out));
-		else if (opt.out == out_to::input)
-			s.out = s.read_out = dup(s.in);
-		else if (opt.out == out_to::appended) {
-			const std::string in =
-				"/proc/self/fd/" + std::to_string(s.in);
-			s.out = open(in.c_str(),
-				     O_WRONLY | O_APPEND | O_CLOEXEC);
-			s.read_out = dup(s.in);
-		} else
-			s.out = s.read_out =
-				opt.out == out_to::full_disk
-					? open("/dev/full",
-					       O_WRONLY | O_CLOEXEC)
-					: memfile("");
+		s.out = open_output(opt.out, s.in, &s.read_out);
 	}
 	if (s.in < 0 || s.out < 0)
 		throw std::runtime_error("open");
