@@ -93,7 +93,7 @@ INLINE = [
     ("man/rotcheck.1", "where\n.Nm rotcheck\nanswers\n.Dq rotated .",
      "printf 'aab\\naba\\n' | rotcheck", ROTATED),
     ("man/rotcheck.1", ".Pq Li \\-1 No for a line that begins with a NUL byte ;",
-     "printf 'abc\\n\\0x\\n' | rotcheck_trace", "\nlen:-1\n"),
+     "printf 'abc\\n\\0x' | rotcheck_trace", "\nlen:-1\n"),
     ("man/rotcheck.1", ".Ql \\(:A\\(:O\\(:U\nand\n.Ql \\(:U\\(:A\\(:O\nare answered\n.Dq not a rotated string ,",
      "printf 'ÄÖÜ\\nÜÄÖ\\n' | rotcheck_trace", NOT_ROTATED),
     ("man/rotcheck.1", ".Dq not a rotated string ,\nwhich\n.Nm rotcheck\nanswers\n.Dq rotated .",

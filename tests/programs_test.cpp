@@ -257,7 +257,11 @@ INSTANTIATE_TEST_SUITE_P(
 	Programs, Repeat,
 	testing::Values(
 		repetition{"EmptyInput", ROTCHECK, {}},
-		repetition{"FoundOrNot", CUTSUB, {"hi\ni\n", "hi\nx\n"}},
+		repetition{"FoundOrNot",
+			   CUTSUB,
+			   {"hi\ni\n", "\n", "hi\nx\n"},
+			   "cutsub: line 3 is empty and ends its run; the next "
+			   "run begins at line 4\n"},
 		// The last run ends at its second line; the first empty first
 		// line is told, and the others counted.
 		repetition{
@@ -286,7 +290,8 @@ INSTANTIATE_TEST_SUITE_P(
 			   ROTCHECK,
 			   {"ab\nb\n", longest + "!" + longest + "!", "\n"},
 			   too_long("rotcheck", 3, 64)},
-		repetition{"NulNoLastNewline", CUTSUB, {"a\0b\nb\n"s, "ab\nb"}},
+		repetition{
+			"NulNoLastNewline", CUTSUB, {"a\0b\nbcd\n"s, "ab\nb"}},
 		// The read's end falls between line 1's CR and LF.
 		repetition{"CrLfSplit",
 			   ROTCHECK,
@@ -413,14 +418,15 @@ std::vector<failure> failures(const program &p)
 		 {.stdin_path = "/", .argv0 = ""},
 		 p.prompt + "enter input\n",
 		 p.name + ": read error: " + strerror(EISDIR) + "\n"},
-		// The part of a line read before the error is not used.
+		// The part of a line read before the error is not used, nor
+		// told of as long.
 		{"ReadErrorInLine",
 		 p.path,
 		 {.stalled_pipe = true},
 		 p.prompt + "enter input\n",
 		 p.name + ": read error: " + strerror(EAGAIN) + "\n",
 		 1,
-		 "hello wor"},
+		 std::string(static_cast<size_t>(p.bound) - 1, 'a')},
 		{"PromptToFullDiskAtTerminal",
 		 p.path,
 		 {.out = out_to::full_disk,
@@ -434,25 +440,23 @@ std::vector<failure> failures(const program &p)
 		      "unknown option '--repaet'"),
 		// Named whole, after a valid option; escaped but for printable
 		// UTF-8, of each length, with each one's least and greatest
-		// bytes; overlong forms, a surrogate, past U+10FFFF, a line
-		// separator,
-		// cut short.
+		// bytes; overlong forms, surrogates, past U+10FFFF, a line
+		// separator, cut short.
 		usage(p, "UnknownShortOptions",
 		      {.args = {"--rep",
 				"-\xe9\x01\x1b\n'\a\r \x7f\x80\xc1\xbf"
 				"\xc2\x9b\xc3\x80\xdf\xbf\xe0\xa0\x80\xe0"
-				"\x80\x80\xe2\x82\xac\xed\xa0\x80\xef\xbf"
-				"\xbd\xf0\x9f\x98\x80\xf0\x8f\xbf\xbf\xf4"
-				"\x8f\xbf\xbf\xf4\x90\x80\x80\xe2\x80\xa8\xc2"
-				"\xa9"
-				"\xf5\x80\x80\x80\xe2\x82"}},
+				"\x80\x80\xe2\x82\xac\xed\xa0\x80\xed\xbf\xbf"
+				"\xef\xbf\xbd\xf0\x9f\x98\x80\xf0\x8f\xbf\xbf"
+				"\xf4\x8f\xbf\xbf\xf4\x90\x80\x80\xe2\x80\xa8"
+				"\xc2\xa0\xf5\x80\x80\x80\xe2\x82"}},
 		      "unknown option '-\\351\\001\\033\\n\\'\\a\\r \\177\\200"
 		      "\\301\\277\\302\\233\xc3\x80\xdf\xbf\xe0\xa0\x80"
 		      "\\340\\200\\200\xe2\x82\xac\\355\\240\\200"
-		      "\xef\xbf\xbd\xf0\x9f\x98\x80\\360\\217\\277\\277"
-		      "\xf4\x8f\xbf\xbf\\364\\220\\200\\200\\342\\200\\250\xc2"
-		      "\xa9"
-		      "\\365\\200\\200\\200\\342\\202'"),
+		      "\\355\\277\\277\xef\xbf\xbd\xf0\x9f\x98\x80"
+		      "\\360\\217\\277\\277"
+		      "\xf4\x8f\xbf\xbf\\364\\220\\200\\200\\342\\200\\250"
+		      "\xc2\xa0\\365\\200\\200\\200\\342\\202'"),
 		usage(p, "HelpWithValue", {.args = {"--help=1"}},
 		      "option '--help=1' takes no value"),
 		// Nothing is read, and nothing written over.
