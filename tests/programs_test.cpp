@@ -503,11 +503,12 @@ std::vector<failure> failures(const program &p)
 			      p.name + " --repeat < FILE)"),
 	};
 #ifdef FAILMALLOC // where the linker can wrap malloc
-	for (const char *nth : {"FAILMALLOC=1", "FAILMALLOC=2"})
-		rows.push_back({nth[11] == '1' ? "FirstMallocFails"
-					       : "SecondMallocFails",
+	for (const auto &[name, env] :
+	     {std::pair{"FirstMallocFails", "FAILMALLOC=1"},
+	      std::pair{"SecondMallocFails", "FAILMALLOC=2"}})
+		rows.push_back({name,
 				p.twin,
-				{.env = nth},
+				{.env = env},
 				p.prompt + "malloc failed\n",
 				""});
 #endif
