@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 
 namespace
 {
@@ -33,56 +32,30 @@ void print_version(const char *name)
 	       name, STRTOOLS_VERSION, COPYRIGHT);
 }
 
-// How many bytes of a printable UTF-8 character s begins with; 0 for a
-// control character, a line or paragraph separator, or no character.
-size_t printable(const unsigned char *s)
-{
-	if (s[0] < 0x80)
-		return s[0] >= ' ' && s[0] != 0x7f ? 1 : 0;
-	if (s[0] < 0xc0 || s[0] > 0xf4)
-		return 0;
-	const size_t n = s[0] >= 0xf0 ? 4 : s[0] >= 0xe0 ? 3 : 2;
-	char32_t c = s[0] & (0x7fU >> n);
-	for (size_t i = 1; i < n; i++) {
-		if ((s[i] & 0xc0) != 0x80)
-			return 0;
-		c = c << 6 | (s[i] & 0x3fU);
-	}
-	static const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-	const bool invalid =
-		c < least[n] || c > 0x10ffff || (c >= 0xd800 && c <= 0xdfff);
-	return invalid || c < 0xa0 || c == 0x2028 || c == 0x2029 ? 0 : n;
-}
-
-// Reports an argument not taken, quoted as coreutils quotes a name, so
-// that it stays one line and moves no cursor; built whole, and written at
-// once, so that it stays one piece among other writers to stderr.
+// Reports an argument not taken, quoted as coreutils quotes a name in the
+// C locale, so that it stays one line and moves no cursor.  stderr gets a
+// buffer first, which nothing that fails can take away: the report is
+// written whole, and at once where it fits, so that it stays one piece
+// among other writers to stderr.
 asked report(const char *name, const char *what, const char *arg,
 	     const char *why)
 {
-	char *text = nullptr;
-	size_t size = 0;
-	FILE *const built = open_memstream(&text, &size);
-	FILE *const to = built != nullptr ? built : stderr;
-	fprintf(to, "%s: %s '", name, what);
+	static char buffer[4096]; // PIPE_BUF, which a pipe writes whole
+	setvbuf(stderr, buffer, _IOFBF, sizeof buffer);
+	fprintf(stderr, "%s: %s '", name, what);
 	for (const auto *s = reinterpret_cast<const unsigned char *>(arg);
-	     *s != '\0';) {
-		const size_t n = printable(s);
-		if (n == 0 && *s >= '\a' && *s <= '\r')
-			fprintf(to, "\\%c", "abtnvfr"[*s - '\a']);
-		else if (n == 0)
-			fprintf(to, "\\%03o", *s);
-		else if (*s == '\'' || *s == '\\')
-			fprintf(to, "\\%c", *s);
+	     *s != '\0'; s++)
+		if (*s == '\'' || *s == '\\')
+			fprintf(stderr, "\\%c", *s);
+		else if (*s >= '\a' && *s <= '\r')
+			fprintf(stderr, "\\%c", "abtnvfr"[*s - '\a']);
+		else if (*s < ' ' || *s > '~')
+			fprintf(stderr, "\\%03o", *s);
 		else
-			fwrite(s, 1, n, to);
-		s += n == 0 ? 1 : n;
-	}
-	fprintf(to, why, name);
-	fprintf(to, "\nTry '%s --help'.\n", name);
-	if (built != nullptr && fclose(built) == 0)
-		fwrite(text, 1, size, stderr);
-	free(text);
+			putc(*s, stderr);
+	fprintf(stderr, why, name);
+	fprintf(stderr, "\nTry '%s --help'.\n", name);
+	fflush(stderr);
 	return asked::usage_error;
 }
 

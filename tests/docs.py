@@ -74,8 +74,8 @@ INLINE = [
      "cutsub --repaet; cutsub --repeat=1; cutsub pairs",
      "cutsub: unknown option '--repaet'\nTry 'cutsub --help'.\ncutsub: option '--repeat=1' takes no value\nTry 'cutsub --help'.\n"
      "cutsub: unexpected operand 'pairs': the input is read from standard input only (cutsub --repeat < FILE)\nTry 'cutsub --help'.\n"),
-    ("man/cutsub.1", "as are control characters as C writes them\n.Pq Ql \\ea \\eb \\et \\en \\ev \\ef \\er ;\nother bytes that are not printable UTF-8, such as other control\ncharacters and the line and paragraph separators, are written in octal\n.Pq Ql \\e033 .",
-     "cutsub \"$(printf '\\\\\\047\\a\\t\\342\\200\\250\\033')\"", "'\\\\\\'\\a\\t\\342\\200\\250\\033'"),
+    ("man/cutsub.1", "as are control characters as C writes them\n.Pq Ql \\ea \\eb \\et \\en \\ev \\ef \\er ;\nother bytes outside printable ASCII are written in octal, as in the C\nlocale\n.Pq Ql \\e033 .",
+     "cutsub \"$(printf '\\\\\\047\\a\\t\\303\\251\\033')\"", "'\\\\\\'\\a\\t\\303\\251\\033'"),
     ("man/rotcheck.1", ".Ql abc\nand\n.Ql ab\nare answered\n.Dq not a rotated string ,",
      "printf 'abc\\nab\\n' | rotcheck", NOT_ROTATED),
     ("man/rotcheck.1", "and so are\n.Ql ab\nand\n.Ql aba .",
