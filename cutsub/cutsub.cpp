@@ -10,8 +10,9 @@ int main(int argc, char *argv[])
 	// take: then no run follows.
 	begin(argc, argv, PROGRAM, SUMMARY);
 	const int bound = 150;
-	while (const lines *in = read_lines("enter sub string1 :",
-					    "enter string 2:", bound, bound)) {
+	while (const lines *in =
+		       read_lines("enter sub string1 :\n", "enter string 2:\n",
+				  bound, bound)) {
 		if (strsp(in->second, in->first) == str_len(in->second))
 			printf("string is:%s\n", rmstr(in->first, in->second));
 		else

@@ -5,21 +5,21 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "arguments.h"
-
-bool get_line(char *buf, int bound, FILE *in)
-{
-	return fgets(buf, bound, in) != nullptr && buf[0] != '\n';
-}
 
 namespace
 {
 
 constexpr int no_error = -1; // where no errno is kept yet
+
+// Standard input's buffer: what has arrived is the driver's to see.
+char input[size_t{64} * 1024];
 
 // All that the runs share.  Only read_lines() stops them, and only
 // finish() makes the exit status.
@@ -33,79 +33,80 @@ struct state {
 	int write_error = no_error;
 	bool at_terminal = false; // someone types the input, after each prompt
 	bool whole_lines = false; // and the terminal gives it a line at a time
-	long long line = 0;       // the lines read up to their newline
-	long long warned = 0;     // the last line told as too long
+	size_t at = 0;            // input[at, end) is read, and not yet taken
+	size_t end = 0;
+	bool ended = false;   // a read found the end of the input
+	int bound = 2;        // of each line read: bound - 1 characters at most
+	long long line = 0;   // the lines taken
+	bool pending = false; // to skip: the rest of the last second line
+	long long long_lines = 0; // skipped in part, of which the first is told
 	bool crlf_told = false;
 	long long empty = 0; // empty first lines, of which the first is told
 	lines pair = {};     // its buffers, allocated once, by the first run
 };
 state st;
 
-// Whether the stream has failed; keeps the errno of its first failure.
-// The _unlocked forms spare each test a lock: there is one thread.
-bool failed(FILE *stream, int *error)
+// Whether stdout has failed (no lock: one thread); keeps the first errno.
+bool output_failed()
 {
-	const bool failing = ferror_unlocked(stream) != 0;
-	if (failing && *error == no_error)
-		*error = errno;
+	const bool failing = ferror_unlocked(stdout) != 0;
+	if (failing && st.write_error == no_error)
+		st.write_error = errno;
 	return failing;
 }
 
-// Whether stdin and stdout are the same regular file with input yet to be
-// read, which the output would write over or follow: cat's rule.
-bool input_is_output()
+bool broken()
 {
-	struct stat in = {};
-	struct stat out = {};
-	return fstat(fileno(stdin), &in) == 0 &&
-	       fstat(fileno(stdout), &out) == 0 && S_ISREG(out.st_mode) &&
-	       in.st_dev == out.st_dev && in.st_ino == out.st_ino &&
-	       lseek(fileno(stdin), 0, SEEK_CUR) < in.st_size;
+	return st.read_error != no_error || st.write_error != no_error;
 }
 
-// How a run's reads end: "enter input" (rejected) lets a repeat go on.
-enum class outcome { pair, rejected, stop };
-
-// Prints a prompt as puts would, at once for someone typing; false if lost.
-bool prompt(std::string_view text)
+// Reads more input, once the output is out for whoever awaits it to write
+// more; false at the end of the input, and once a read or write failed.
+bool refill()
 {
-	fwrite_unlocked(text.data(), 1, text.size(), stdout);
-	putc_unlocked('\n', stdout);
-	if (st.at_terminal)
-		fflush(stdout);
-	return !failed(stdout, &st.write_error);
-}
-
-// How many bytes stdin's buffer holds unread, where the C library tells
-// it, else -1.  A terminal's typed line is all there.
-ptrdiff_t unread()
-{
-#if defined HAVE___FREADAHEAD
-	return static_cast<ptrdiff_t>(__freadahead(stdin));
-#elif defined _IO_EOF_SEEN // glibc's FILE, as gnulib reads it
-	return stdin->_IO_read_end - stdin->_IO_read_ptr;
-#else
-	return -1;
-#endif
-}
-
-// The next byte of the input, left there to be read; EOF at its end.
-int peek()
-{
-	const int c = getc_unlocked(stdin);
-	if (c != EOF)
-		ungetc(c, stdin);
-	return c;
+	fflush(stdout);
+	if (st.ended || broken() || output_failed())
+		return false;
+	const ssize_t n = read(STDIN_FILENO, input, sizeof input);
+	if (n <= 0) {
+		st.ended = n == 0;
+		st.read_error = n < 0 ? errno : no_error;
+		return false;
+	}
+	st.at = 0;
+	st.end = static_cast<size_t>(n);
+	return true;
 }
 
 // Whether the input has ended; not where a read fails: the next read says.
 bool input_ended()
 {
-	return unread() <= 0 && peek() == EOF && !failed(stdin, &st.read_error);
+	return st.at == st.end && !refill() && !broken();
+}
+
+// Passes over the next bytes, at most most, through the first newline, into
+// buf where given; reads more only where wait is set.  Returns how many.
+size_t pass(char *buf, size_t most, bool wait)
+{
+	size_t n = 0;
+	while (n < most && (st.at < st.end || (wait && refill()))) {
+		const char *from = input + st.at;
+		const size_t room = std::min(most - n, st.end - st.at);
+		const auto *newline =
+			static_cast<const char *>(memchr(from, '\n', room));
+		const size_t k = newline != nullptr ? newline - from + 1 : room;
+		if (buf != nullptr)
+			memcpy(buf + n, from, k);
+		n += k;
+		st.at += k;
+		if (newline != nullptr)
+			break;
+	}
+	return n;
 }
 
 // Tells of the first line ended by CR LF, as from Windows.
-void tell_crlf(const char *cr, long long line)
+void tell_crlf(const char *cr)
 {
 	if (cr[0] != '\r' || cr[1] != '\n' || st.crlf_told)
 		return;
@@ -113,69 +114,79 @@ void tell_crlf(const char *cr, long long line)
 	fprintf(stderr,
 		"%s: line %lld ends in CR LF: carriage returns count as "
 		"characters of their lines (tr -d '\\r' removes them)\n",
-		st.program, line);
+		st.program, st.line);
 }
 
-// Tells of a line that fills the read before its newline, and again where
-// the last read leaves its rest unused.  A terminal gives a typed line
-// whole: a peek past it would wait for the next.
-void tell_long(const char *buf, int bound, bool last)
+// Skips the rest of the line taken last, which filled its read, through
+// its newline; at a canonical terminal, only what it has given, so that a
+// line ended by Ctrl-D is not waited on.  False if a read or write failed.
+bool skip_rest(char last)
 {
-	const long long line = st.line + 1;
-	const bool told = st.warned == line;
-	const int next = st.whole_lines && unread() == 0 ? EOF : peek();
-	if (next == EOF && failed(stdin, &st.read_error))
-		return;
-	st.warned = line;
-	const char *const rest =
-		next == EOF ? " with no newline; its last character is taken "
-			      "as the newline"
-		: last      ? "; the rest is not used"
-			    : "; the rest is read as the next line";
-	if (!told || (last && next != EOF))
+	const bool wait = !st.whole_lines;
+	const bool rest = st.at < st.end || (wait && refill());
+	const char next = rest ? input[st.at] : '\0';
+	pass(nullptr, SIZE_MAX, wait);
+	if (broken())
+		return false;
+	if (!rest || st.long_lines++ == 0)
 		fprintf(stderr,
 			"%s: line %lld reaches the %d-character limit%s\n",
-			st.program, line, bound - 1, rest);
-	const char split[] = {buf[bound - 2], static_cast<char>(next)};
-	tell_crlf(split, line); // the read's end may fall between CR and LF
+			st.program, st.line, st.bound - 1,
+			rest ? "; the rest of the line is skipped"
+			     : " with no newline; its last character is "
+			       "taken as the newline");
+	const char split[] = {last, next};
+	tell_crlf(split); // the read's end may fall between CR and LF
+	return true;
 }
 
-// Reads and measures a line, counting lines for what stderr tells.  A
-// last line is given the newline it lacks, so that its last character is
-// content, where there is room.
-bool read_counted(char *buf, int bound, bool last, size_t *length)
+// Takes and measures a line, counting lines for stderr.  A last line gets
+// the newline it lacks, where there is room.  A first line's rest is
+// skipped at once, a second's once its answer is out.
+bool read_counted(char *buf, bool second, size_t *length)
 {
-	buf[bound - 1] = '\1'; // fgets writes a NUL there when it fills buf
-	const bool accepted = get_line(buf, bound, stdin);
-	const bool ended = feof_unlocked(stdin) != 0;
-	if (!accepted) {
-		st.line += ended ? 0 : 1; // an empty line, not the end
+	// As fgets(buf, bound, stdin) reads a line.
+	const size_t got = pass(buf, static_cast<size_t>(st.bound) - 1, true);
+	buf[got] = '\0';
+	if (got == 0 || broken())
 		return false;
-	}
+	st.line++;
+	if (buf[0] == '\n')
+		return false;
 	size_t n = strlen(buf);
-	if (buf[bound - 1] == '\0' && buf[bound - 2] != '\n')
-		tell_long(buf, bound, last);
-	else if (!ended)
-		tell_crlf(buf + (n >= 2 ? n - 2 : n), ++st.line);
-	else if (n > 0) { // the read stopped at the end of the input
-		buf[n++] = '\n';
-		buf[n] = '\0';
-	}
+	const char last = buf[got - 1];
+	if (last == '\n') {
+		tell_crlf(buf + (n >= 2 ? n - 2 : n));
+	} else if (got + 1 < static_cast<size_t>(st.bound)) {
+		if (n > 0) { // the read stopped at the end of the input
+			buf[n++] = '\n';
+			buf[n] = '\0';
+		}
+	} else if (second)
+		st.pending = true;
+	else if (!skip_rest(last))
+		return false;
 	*length = n;
 	return true;
 }
 
-// Reads a line.  A missing or empty one prints "enter input", and so does
-// a read (or a peek before it) that failed, which also ends the runs.
-outcome read_line(char *buf, int bound, bool last, size_t *length)
+// How a run's reads end: "enter input" (rejected) lets a repeat go on.
+enum class outcome { pair, rejected, stop };
+
+// "enter input" for a line missing, empty or failed; a failure stops.
+outcome read_line(char *buf, bool second, size_t *length)
 {
-	const bool accepted = st.read_error == no_error &&
-			      read_counted(buf, bound, last, length);
-	const bool error = failed(stdin, &st.read_error);
-	if (accepted && !error)
+	if (read_counted(buf, second, length))
 		return outcome::pair;
 	puts("enter input");
-	return error ? outcome::stop : outcome::rejected;
+	return broken() ? outcome::stop : outcome::rejected;
+}
+
+// Prints a prompt, its newline included; false if lost.
+bool prompt(std::string_view text)
+{
+	fwrite_unlocked(text.data(), 1, text.size(), stdout);
+	return !output_failed();
 }
 
 // Allocates a buffer of size bytes where *buf has none yet.
@@ -193,31 +204,36 @@ bool allocate(char **buf, size_t size)
 // One run's reads.  A repeat ends where the input does, before a run's
 // first line, or at a write that failed; someone typing is shown the
 // prompt first, unless the input has ended (Ctrl-D at the second prompt).
-outcome read_pair(std::string_view prompt1, std::string_view prompt2, int bound,
+outcome read_pair(std::string_view prompt1, std::string_view prompt2,
 		  size_t room1)
 {
-	const bool typed = st.at_terminal && feof_unlocked(stdin) == 0;
-	if (failed(stdout, &st.write_error) ||
-	    (st.repeat && !typed && input_ended()) || !prompt(prompt1) ||
-	    (st.repeat && typed && input_ended()) ||
+	const bool typed = st.at_terminal && !st.ended;
+	if (output_failed() || (st.repeat && !typed && input_ended()) ||
+	    !prompt(prompt1) || (st.repeat && typed && input_ended()) ||
 	    !allocate(&st.pair.first, room1))
 		return outcome::stop;
-	const outcome first =
-		read_line(st.pair.first, bound, false, &st.pair.length1);
-	// An empty first line, but the rest of a long one, puts every later
-	// pair a line out, where no one may see "enter input".
+	const outcome first = read_line(st.pair.first, false, &st.pair.length1);
+	// An empty first line puts every later pair a line out, unseen.
 	if (first == outcome::rejected && st.repeat && !st.at_terminal &&
-	    st.warned != st.line && st.empty++ == 0)
+	    st.empty++ == 0)
 		fprintf(stderr,
 			"%s: line %lld is empty and ends its run; "
 			"the next run begins at line %lld\n",
 			st.program, st.line, st.line + 1);
 	if (first != outcome::pair)
 		return first;
-	if (!allocate(&st.pair.second, static_cast<size_t>(bound)) ||
+	if (!allocate(&st.pair.second, static_cast<size_t>(st.bound)) ||
 	    !prompt(prompt2))
 		return outcome::stop;
-	return read_line(st.pair.second, bound, !st.repeat, &st.pair.length2);
+	return read_line(st.pair.second, true, &st.pair.length2);
+}
+
+// Tells how many lines like the first told followed it.
+void tell_more(long long n, const char *one, const char *many)
+{
+	if (n > 1)
+		fprintf(stderr, "%s: %lld more %s\n", st.program, n - 1,
+			n == 2 ? one : many);
 }
 
 } // namespace
@@ -231,48 +247,62 @@ void begin(int argc, char *argv[], const char *name, const char *summary)
 	st.usage_error = args.what == asked::usage_error;
 	if (args.what != asked::runs)
 		return;
-	if (input_is_output()) {
+	// stdout that is stdin, a regular file with input yet to be read, would
+	// write over it or follow it: cat's rule.
+	struct stat in = {};
+	struct stat out = {};
+	if (fstat(STDIN_FILENO, &in) == 0 && fstat(fileno(stdout), &out) == 0 &&
+	    S_ISREG(out.st_mode) && in.st_dev == out.st_dev &&
+	    in.st_ino == out.st_ino &&
+	    lseek(STDIN_FILENO, 0, SEEK_CUR) < in.st_size) {
 		fprintf(stderr, "%s: input file is output file\n", name);
 		st.failed = true;
 		return;
 	}
 	st.more = true;
 	termios mode = {};
-	st.at_terminal = tcgetattr(fileno(stdin), &mode) == 0;
+	st.at_terminal = tcgetattr(STDIN_FILENO, &mode) == 0;
 	st.whole_lines = st.at_terminal && (mode.c_lflag & ICANON) != 0;
-	if (st.repeat && !st.at_terminal) {
-		// Larger buffers spare most of the system calls of many runs.
-		// At a terminal, output is best seen as it comes.
-		static char in[size_t{64} * 1024];
-		static char out[sizeof in];
-		setvbuf(stdin, in, _IOFBF, sizeof in);
-		if (isatty(fileno(stdout)) == 0)
-			setvbuf(stdout, out, _IOFBF, sizeof out);
+	// A larger buffer spares most of the system calls of many runs.  At a
+	// terminal, output is best seen as it comes.
+	if (st.repeat && !st.at_terminal && isatty(fileno(stdout)) == 0) {
+		static char out[size_t{64} * 1024];
+		setvbuf(stdout, out, _IOFBF, sizeof out);
 	}
 }
 
 const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
 			int bound, size_t room1)
 {
+	st.bound = bound;
+	// Line 2's buffer, which no routine writes to, ends as it was read.
+	if (std::exchange(st.pending, false))
+		skip_rest(st.pair.second[bound - 2]);
 	while (st.more) {
-		const outcome run = read_pair(prompt1, prompt2, bound, room1);
+		const outcome run = read_pair(prompt1, prompt2, room1);
 		st.more = st.repeat && run != outcome::stop;
 		if (run == outcome::pair)
 			return &st.pair;
 	}
+	// A file is left just past the last line read, for its next reader.
+	if (st.at < st.end)
+		lseek(STDIN_FILENO, -static_cast<off_t>(st.end - st.at),
+		      SEEK_CUR);
+	st.at = st.end;
 	return nullptr;
 }
 
 int finish()
 {
 	const char *const name = st.program;
-	if (st.empty > 1)
-		fprintf(stderr, "%s: %lld more empty lines ended their runs\n",
-			name, st.empty - 1);
+	tell_more(st.empty, "empty line ended its run",
+		  "empty lines ended their runs");
+	tell_more(st.long_lines, "line reached the limit",
+		  "lines reached the limit");
 	// A full disk may show only when fclose writes the buffer out.  As in
 	// gnulib's close_stdout, a closed stdout is no fault if unwritten.
 	const bool pending = __fpending(stdout) != 0;
-	failed(stdout, &st.write_error);
+	output_failed();
 	errno = 0;
 	if (fclose(stdout) != 0 && st.write_error == no_error &&
 	    (pending || errno != EBADF))

@@ -3,12 +3,7 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string_view>
-
-// Reads a line into buf as fgets does, at most bound - 1 characters (bound
-// >= 2); false when there was none, or it is empty (a lone newline).
-bool get_line(char *buf, int bound, FILE *in);
 
 // Begins the program called name, whatever its argv[0], and reads its
 // arguments; summary says what it does.  Help, version, an argument not
@@ -24,9 +19,10 @@ struct lines {
 };
 
 // Prompts for and reads the next run's lines, into buffers of room1 and
-// of bound bytes, each read taking at most bound - 1 characters; a last
-// line is given the newline it lacks.  A missing or empty line prints
-// "enter input" and ends the run.  Null when no run follows.
+// of bound bytes; each prompt ends in its newline.  Each line of the input
+// is one line read: its first bound - 1 characters at most, the rest
+// skipped.  A last line is given the newline it lacks.  A missing or empty
+// line prints "enter input" and ends the run.  Null when no run follows.
 const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
 			int bound, size_t room1);
 

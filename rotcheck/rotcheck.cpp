@@ -13,9 +13,9 @@ int main(int argc, char *argv[])
 	// strrot doubles line 1 in its buffer; the longest line read has
 	// bound - 2 characters of content.
 	const size_t room = 2 * (bound - 2) + 1;
-	while (const lines *in = read_lines(
-		       "enter string1 :", "enter check string2 :", bound,
-		       room)) {
+	while (const lines *in =
+		       read_lines("enter string1 :\n",
+				  "enter check string2 :\n", bound, room)) {
 		// A rotation has the first line's length, which the test
 		// itself does not compare.
 		const bool rotated = strrot(in->first, in->second) == 1 &&

@@ -41,13 +41,15 @@ TEST_P(Session, PrintsExactlyThisAndSucceeds)
 
 // What stderr says of a line longer than a read takes.
 std::string too_long(const std::string &program, int line, int bound,
-		     const char *rest = "read as the next line",
-		     const char *is = "; the rest is ")
+		     const char *rest = "; the rest of the line is skipped")
 {
 	return program + ": line " + std::to_string(line) + " reaches the " +
-	       std::to_string(bound - 1) + "-character limit" + is + rest +
-	       "\n";
+	       std::to_string(bound - 1) + "-character limit" + rest + "\n";
 }
+
+// Of a last line that fills the read.
+const char *const no_newline =
+	" with no newline; its last character is taken as the newline";
 
 // Names each case of a table by its own name.
 template <typename Case>
@@ -105,15 +107,18 @@ INSTANTIATE_TEST_SUITE_P(
 		session{"PatternWithoutNewline", CUTSUB, "hello world\nlo",
 			cutsub_prompts + "sbu:hello world\n\ndbu:lo\n\n"
 					 "i:5string is:hel world\n"},
+		session{"OneCharacterLastLine", CUTSUB, "banana\na",
+			cutsub_prompts + "sbu:banana\n\ndbu:a\n\n"
+					 "i:2i:4i:6string is:bnn\n\n"},
 		// A line ends at its first NUL byte.
 		session{"NulInText", CUTSUB, "ab\0cd\nb\n"s,
 			cutsub_prompts + "string is :ab"},
 		session{"NulStartsPattern", CUTSUB, "abc\n\0x\n"s,
 			cutsub_prompts + "string is :abc\n"},
-		// The first read takes 149 characters; the rest of the
-		// line is the pattern.
-		session{"LongLineSplit", CUTSUB,
-			repeat("ab", 74) + "a" + "ba\n",
+		// The read takes 149 characters of a longer text, the last
+		// one its terminator, and skips the rest: the next line is
+		// the pattern.
+		session{"LongLineSplit", CUTSUB, repeat("ab", 80) + "\nba\n",
 			cutsub_prompts + "sbu:" + repeat("ab", 74) +
 				"a\ndbu:ba\n\n" + positions(3, 149, 2) +
 				"string is:a\n",
@@ -122,9 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
 			cutsub_prompts + "sbu:" + repeat("a", 148) +
 				"\n\ndbu:a\n\n" + positions(1, 148, 1) +
 				"string is:\n\n"},
-		// 149 characters fill the read; the newline alone is next.
+		// 149 characters fill the read; the newline is skipped.
 		session{"TooLongLine", CUTSUB, repeat("a", 149) + "\na\n",
-			cutsub_prompts + "enter input\n",
+			cutsub_prompts + "sbu:" + repeat("a", 149) +
+				"\ndbu:a\n\n" + positions(1, 148, 1) +
+				"string is:\n",
 			too_long("cutsub", 1, 150)}),
 	name<session>);
 
@@ -140,45 +147,45 @@ const std::string longest_rotated = "9" + longest.substr(0, 61);
 
 INSTANTIATE_TEST_SUITE_P(
 	Rotcheck, Session,
-	testing::Values(
-		session{"EmptyInput", ROTCHECK, "",
-			"enter string1 :\nenter input\n"},
-		session{"NoSecondLine", ROTCHECK, "abc\n",
-			rotcheck_prompts + "enter input\n"},
-		session{"Rotated", ROTCHECK, "abcd\ncdab\n",
-			rotcheck_prompts + rotated},
-		session{"NotRotated", ROTCHECK, "abcd\nacbd\n",
-			rotcheck_prompts + not_rotated},
-		session{"RepeatedLetters", ROTCHECK, "aab\naba\n",
-			rotcheck_prompts + rotated},
-		// A rotation has the first line's length.
-		session{"PieceOfLine1", ROTCHECK, "abc\nab\n",
-			rotcheck_prompts + not_rotated},
-		session{"WrapsAround", ROTCHECK, "ab\naba\n",
-			rotcheck_prompts + not_rotated},
-		session{"LastLineWithoutNewline", ROTCHECK, "abcd\ncdab",
-			rotcheck_prompts + rotated},
-		session{"LongestLines", ROTCHECK,
-			longest + "\n" + longest_rotated + "\n",
-			rotcheck_prompts + rotated},
-		// 63 characters of a longer line, the last one taken as
-		// the terminator.
-		session{"LongestLineSplit", ROTCHECK,
-			longest + "!" + longest_rotated + "\n",
-			rotcheck_prompts + rotated,
-			too_long("rotcheck", 1, 64)},
-		session{"TooLongLine", ROTCHECK, longest + "!\nab\n",
-			rotcheck_prompts + "enter input\n",
-			too_long("rotcheck", 1, 64)},
-		session{"TooLongSecondLine", ROTCHECK,
-			"ab\n" + longest + "!!\n",
-			rotcheck_prompts + not_rotated,
-			too_long("rotcheck", 2, 64, "not used")},
-		// Line 1 fills both reads of the run.
-		session{"LongLineUnusedRest", ROTCHECK, repeat("0", 130) + "\n",
-			rotcheck_prompts + rotated,
-			too_long("rotcheck", 1, 64) +
-				too_long("rotcheck", 1, 64, "not used")}),
+	testing::Values(session{"EmptyInput", ROTCHECK, "",
+				"enter string1 :\nenter input\n"},
+			session{"NoSecondLine", ROTCHECK, "abc\n",
+				rotcheck_prompts + "enter input\n"},
+			session{"Rotated", ROTCHECK, "abcd\ncdab\n",
+				rotcheck_prompts + rotated},
+			session{"NotRotated", ROTCHECK, "abcd\nacbd\n",
+				rotcheck_prompts + not_rotated},
+			session{"RepeatedLetters", ROTCHECK, "aab\naba\n",
+				rotcheck_prompts + rotated},
+			// A rotation has the first line's length.
+			session{"PieceOfLine1", ROTCHECK, "abc\nab\n",
+				rotcheck_prompts + not_rotated},
+			session{"WrapsAround", ROTCHECK, "ab\naba\n",
+				rotcheck_prompts + not_rotated},
+			session{"LastLineWithoutNewline", ROTCHECK,
+				"abcd\ncdab", rotcheck_prompts + rotated},
+			session{"LongestLines", ROTCHECK,
+				longest + "\n" + longest_rotated + "\n",
+				rotcheck_prompts + rotated},
+			// 63 characters of a longer line, the last one taken as
+			// the terminator, and the rest skipped.
+			session{"LongestLineSplit", ROTCHECK,
+				longest + "!!!\n" + longest_rotated + "\n",
+				rotcheck_prompts + rotated,
+				too_long("rotcheck", 1, 64)},
+			session{"TooLongLine", ROTCHECK,
+				longest + "!\n" + longest_rotated + "\n",
+				rotcheck_prompts + rotated,
+				too_long("rotcheck", 1, 64)},
+			// Line 1's rest is not line 2.
+			session{"LongLineAlone", ROTCHECK,
+				repeat("0", 130) + "\n",
+				rotcheck_prompts + "enter input\n",
+				too_long("rotcheck", 1, 64)},
+			session{"TooLongSecondLine", ROTCHECK,
+				"ab\n" + longest + "!!\n",
+				rotcheck_prompts + not_rotated,
+				too_long("rotcheck", 2, 64)}),
 	name<session>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,22 +211,22 @@ INSTANTIATE_TEST_SUITE_P(
 			longest + "\n" + longest_rotated + "\n",
 			rotcheck_prompts + "len:62\n" + longest + longest +
 				"\n62 = len \n" + rotated},
-		session{"LongestLineSplit", ROTCHECK_TRACE, longest + "!9a\n",
+		session{"LongestLineSplit", ROTCHECK_TRACE,
+			longest + "!9a\n9a\n",
 			rotcheck_prompts + "len:2\n" + longest + longest +
 				"\n2 = len \n" + not_rotated,
 			too_long("rotcheck_trace", 1, 64)},
-		session{"TooLongLine", ROTCHECK_TRACE, longest + "!\nab\n",
-			rotcheck_prompts + "enter input\n",
+		session{"TooLongLine", ROTCHECK_TRACE,
+			longest + "!\n" + longest_rotated + "\n",
+			rotcheck_prompts + "len:62\n" + longest + longest +
+				"\n62 = len \n" + rotated,
 			too_long("rotcheck_trace", 1, 64)},
 		// A last line that fills the read has no room for a newline.
 		session{"LongestLastLine", ROTCHECK_TRACE,
 			"ab\n" + longest + "!",
 			rotcheck_prompts + "len:62\nabab\n2 = len \n" +
 				not_rotated,
-			too_long("rotcheck_trace", 2, 64,
-				 "with no newline; its last character is "
-				 "taken as the newline",
-				 " ")}),
+			too_long("rotcheck_trace", 2, 64, no_newline)}),
 	name<session>);
 
 // --repeat prints what single runs print, one after another, each given
@@ -267,10 +274,10 @@ INSTANTIATE_TEST_SUITE_P(
 		repetition{
 			"EmptyLines",
 			ROTCHECK,
-			{"\n", "\n", "ab\n\n", "\n", "ab\n"},
+			{"\n", "ab\n\n", "\n", "ab\n"},
 			"rotcheck: line 1 is empty and ends its run; the next "
-			"run begins at line 2\nrotcheck: 2 more empty lines "
-			"ended their runs\n"},
+			"run begins at line 2\nrotcheck: 1 more empty line "
+			"ended its run\n"},
 		// Told once, and counted as characters as ever.
 		repetition{
 			"CrLf",
@@ -279,23 +286,28 @@ INSTANTIATE_TEST_SUITE_P(
 			"cutsub: line 2 ends in CR LF: carriage returns count "
 			"as characters of their lines (tr -d '\\r' removes "
 			"them)\n"},
-		// A run ends inside a long line; the next reads on.
-		repetition{"LongLineSplit",
-			   ROTCHECK_TRACE,
-			   {"abcd\n" + longest + "!", "9a\nb\n"},
-			   too_long("rotcheck_trace", 2, 64)},
-		// Lines are counted across runs, and a line split twice is
-		// reported once.
+		// Each long line's rest is skipped, and the pairs after it
+		// stay paired; the first is told, and the others counted.
+		repetition{
+			"LongLinesSkipped",
+			ROTCHECK,
+			{longest + "!!!\n" + longest_rotated + "\n",
+			 "ab\n" + longest + "!\n", "abcd\ncdab\n",
+			 longest + longest + "\nba\n"},
+			too_long("rotcheck", 1, 64) +
+				"rotcheck: 2 more lines reached the limit\n"},
+		// Lines are counted across runs, and a line that fills two
+		// reads is skipped through its newline.
 		repetition{"LongLineInSecondRun",
 			   ROTCHECK,
-			   {"ab\nb\n", longest + "!" + longest + "!", "\n"},
+			   {"ab\nb\n", longest + "!" + longest + "!\nab\n"},
 			   too_long("rotcheck", 3, 64)},
 		repetition{
 			"NulNoLastNewline", CUTSUB, {"a\0b\nbcd\n"s, "ab\nb"}},
 		// The read's end falls between line 1's CR and LF.
 		repetition{"CrLfSplit",
 			   ROTCHECK,
-			   {repeat("0", 62) + "\r\n", "ab\r\nba\r\n"},
+			   {repeat("0", 62) + "\r\nab\r\n", "ab\r\nba\r\n"},
 			   too_long("rotcheck", 1, 64) +
 				   "rotcheck: line 1 ends in CR LF: carriage "
 				   "returns count as characters of their lines "
@@ -470,15 +482,24 @@ std::vector<failure> failures(const program &p)
 		 "",
 		 0,
 		 ""},
-		// Where the terminal gives bytes as they come, a peek tells
-		// a line's rest, typed after the read filled.
+		// Where the terminal gives bytes as they come, a line's rest
+		// is skipped to its newline, typed after the read filled.
 		{"LongLineAtRawTerminal",
 		 p.path,
 		 {.at_terminal = true, .raw = true},
 		 p.prompts + "enter input\n",
 		 too_long(p.name, 1, p.bound),
 		 0,
-		 std::string(static_cast<size_t>(p.bound) - 2, 'a') + "\x04\n"},
+		 std::string(static_cast<size_t>(p.bound) - 2, 'a') + "\x04" +
+			 "aa\n\n"},
+		// Ctrl-D at the second prompt ends the runs.
+		{"EndAtSecondPrompt",
+		 p.path,
+		 {.args = {"--repeat"}, .at_terminal = true},
+		 p.prompts + "enter input\n",
+		 "",
+		 0,
+		 "ab\n\x04"},
 		usage(p, "OptionWithValue", {.args = {"--repeat=1"}},
 		      "option '--repeat=1' takes no value"),
 		usage(p, "Operand", {.args = {"--repeat", "pairs"}},
@@ -526,11 +547,21 @@ TEST(Terminal, PromptsBeforeEachReadAndEndsAtCtrlD)
 			  "!\x04"
 			  "enter check string2 :\nx\n" +
 			  not_rotated + "enter string1 :\n\x04");
-	EXPECT_EQ(r.err, too_long("rotcheck", 5, 64,
-				  "with no newline; its last character is "
-				  "taken as the newline",
-				  " "));
+	EXPECT_EQ(r.err, too_long("rotcheck", 5, 64, no_newline));
 	EXPECT_EQ(r.status, 0);
+}
+
+// A program that writes a pair through a pipe, then waits for its answer,
+// gets it, even before the rest of a long second line.
+TEST(Pipe, AnswersEachPairBeforeTheNext)
+{
+	const run_result r =
+		run(ROTCHECK, "abcd\ncdab\nab\n" + longest + "\x04!\n",
+		    {.args = {"--repeat"}, .piped = true});
+	EXPECT_EQ(r.transcript, "abcd\n" + rotcheck_prompts + "cdab\n" +
+					rotated + "ab\n" + rotcheck_prompts +
+					longest + "\x04" + not_rotated + "!\n");
+	EXPECT_EQ(r.err, too_long("rotcheck", 4, 64));
 }
 
 class Invocation : public testing::TestWithParam<program>

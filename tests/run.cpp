@@ -73,7 +73,7 @@ struct streams {
 	int in = -1;
 	int out = -1;
 	int read_out = -1; // out, or the other end of its pipe
-	int terminal = -1; // where the input is typed, at a terminal
+	int terminal = -1; // where the input is typed, at a terminal or pipe
 	int writer = -1;   // the stalled pipe's other end
 };
 
@@ -102,9 +102,13 @@ static int open_output(out_to out, int in, int *read_out)
 static streams open_streams(std::string_view input, const run_options &opt)
 {
 	streams s;
-	if (opt.at_terminal) {
+	int ends[2];
+	if (opt.piped && pipe2(ends, O_CLOEXEC) == 0) {
+		s.in = ends[0];
+		s.terminal = ends[1];
+	} else if (opt.at_terminal)
 		s.terminal = open_terminal(&s.in, !opt.raw);
-		int ends[2];
+	if (opt.at_terminal || opt.piped) {
 		if (opt.out == out_to::full_disk)
 			s.out = open("/dev/full", O_WRONLY | O_CLOEXEC);
 		else if (pipe2(ends, O_CLOEXEC) == 0) {
@@ -112,7 +116,6 @@ static streams open_streams(std::string_view input, const run_options &opt)
 			s.out = ends[1];
 		}
 	} else {
-		int ends[2];
 		if (opt.stalled_pipe &&
 		    (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0 ||
 		     write(ends[1], input.data(), input.size()) !=
@@ -159,7 +162,7 @@ run_result run(const char *program, std::string_view input,
 	std::string written;
 	std::string transcript;
 	// Output that cannot be seen is not waited for: nothing is typed.
-	if (opt.at_terminal && s.read_out >= 0) {
+	if ((opt.at_terminal || opt.piped) && s.read_out >= 0) {
 		close(s.out);
 		for (size_t at = 0, end = 0; at < input.size(); at = end) {
 			end = std::min(input.find_first_of("\n\x04", at),
@@ -174,6 +177,8 @@ run_result run(const char *program, std::string_view input,
 				throw std::runtime_error("terminal");
 		}
 	}
+	if (opt.piped)
+		close(s.terminal);
 	// What is left in a pipe fits in its buffer, and can wait for the end.
 	int ws = 0;
 	waitpid(pid, &ws, 0);

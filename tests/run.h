@@ -22,7 +22,8 @@ struct run_options {
 	// or a Ctrl-D), each once the program has written a whole line or been
 	// silent for two seconds; output to a pipe, or where out says.
 	bool at_terminal = false;
-	bool raw = false; // and the terminal not in canonical mode
+	bool raw = false;   // and the terminal not in canonical mode
+	bool piped = false; // or written so through a pipe, closed at the end
 };
 
 struct run_result {
