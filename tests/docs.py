@@ -16,9 +16,11 @@ import os
 import pty
 import re
 import select
+import shlex
 import subprocess
 import sys
 import tempfile
+import textwrap
 
 PROMPTS = {"enter sub string1 :", "enter string 2:", "enter string1 :",
            "enter check string2 :"}
@@ -32,9 +34,22 @@ NOT_ROTATED = "str2 not a rotated string of string1\n"
 # what the program says of it on standard error.
 LONG_LINE = ("{{ printf 'a\\nb\\n'; printf '%{0}s\\n' | tr ' ' a; }} | "
              "{1} --repeat 2>&1 >/dev/null")
+# A script that asks a coprocess pair by pair, as README.md shows it.
+ASK = """coproc rotcheck --repeat
+ask() {
+    printf '%s\\n%s\\n' "$1" "$2" >&"${COPROC[1]}"
+    while read -r answer <&"${COPROC[0]}"; do
+        case $answer in str2* | 'enter input') echo "$answer"; return ;; esac
+    done
+}
+ask abcd cdab
+ask abcd acbd
+"""
 INLINE = [
     ("README.md", "`cutsub foo --help` prints the help.",
      "cutsub foo --help; echo $?", "man cutsub\n0\n"),
+    ("README.md", textwrap.indent(ASK, "    "), "bash -c " + shlex.quote(ASK),
+     ROTATED + NOT_ROTATED),
     ("man/cutsub.1", "A last line without a newline is read as if one ended it, so that its\nlast character is content;",
      "printf 'hello world\\nlo' | cutsub", "i:5string is:hel world\n"),
     ("man/cutsub.1", ".Ql hello\nand a pattern of\n.Ql x\nand a NUL print\n.Ql string is:hello .",
