@@ -63,7 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
 		scan_case{"world\n", "hello world\n", 5},
 		scan_case{"abc\n", "abc\n", 3}, scan_case{"abcd\n", "abc\n", 3},
 		scan_case{"", "abc\n", 0}, scan_case{"abc\n", "", 0},
-		scan_case{"", "", 0}, scan_case{"a\n", "a", 0}));
+		scan_case{"", "", 0}, scan_case{"a\n", "a", 0},
+		// Eight starts at a time: a match across their words, a start
+		// whose second character differs, one the text runs out in,
+		// and the text's last character; a NUL ends the text.
+		scan_case{"9abcdefghij\n", "0123456789abcdefghijk\n", 11},
+		scan_case{"ac\n", "abababababacab\n", 2},
+		scan_case{"x\n", "abcdefghijxyz\n", 1},
+		scan_case{"abc\n", "xxxxxxxab\n", 2},
+		scan_case{"ab\n", "xxxxxxxxxxxxa\n", 1},
+		scan_case{"ij\n", "abcdefghij\0klmnop\n", 1}));
 
 struct removal_case {
 	const char *text;
@@ -175,7 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
 			rotation_case{"abcd\n", "bcda", 1, "abcdabcd"},
 			rotation_case{"a\n", "b", 1, "aa"},
 			rotation_case{"x", "x\n", 0, ""},
-			rotation_case{"", "x\n", 0, ""}));
+			rotation_case{"", "x\n", 0, ""},
+			rotation_case{"ab\n", "", 0, "abab"}));
 
 struct squeeze_case {
 	const char *s;
