@@ -13,10 +13,17 @@ int main(int argc, char *argv[])
 	while (const lines *in =
 		       read_lines("enter sub string1 :\n", "enter string 2:\n",
 				  bound, bound)) {
-		if (strsp(in->second, in->first) == str_len(in->second))
-			printf("string is:%s\n", rmstr(in->first, in->second));
-		else
-			printf("string is :%s", in->first);
+		// As printf("string is:%s\n") and printf("string is :%s") print
+		// them, with the pattern's content length known from the read.
+		if (strsp(in->second, in->first) ==
+		    static_cast<int>(in->length2) - 1) {
+			const char *left = rmstr(in->first, in->second);
+			fputs_unlocked("string is:", stdout);
+			puts(left);
+		} else {
+			fputs_unlocked("string is :", stdout);
+			fwrite_unlocked(in->first, 1, in->length1, stdout);
+		}
 	}
 	return finish();
 }
