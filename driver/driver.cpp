@@ -288,7 +288,6 @@ const lines *read_lines(std::string_view prompt1, std::string_view prompt2,
 	if (st.at < st.end)
 		lseek(STDIN_FILENO, -static_cast<off_t>(st.end - st.at),
 		      SEEK_CUR);
-	st.at = st.end;
 	return nullptr;
 }
 

@@ -164,8 +164,9 @@ INSTANTIATE_TEST_SUITE_P(
 				rotcheck_prompts + not_rotated},
 			session{"LastLineWithoutNewline", ROTCHECK,
 				"abcd\ncdab", rotcheck_prompts + rotated},
+			// The longest lines, the last one short of a newline.
 			session{"LongestLines", ROTCHECK,
-				longest + "\n" + longest_rotated + "\n",
+				longest + "\n" + longest_rotated,
 				rotcheck_prompts + rotated},
 			// 63 characters of a longer line, the last one taken as
 			// the terminator, and the rest skipped.
@@ -182,10 +183,15 @@ INSTANTIATE_TEST_SUITE_P(
 				repeat("0", 130) + "\n",
 				rotcheck_prompts + "enter input\n",
 				too_long("rotcheck", 1, 64)},
+			// The read's end falls between line 2's CR and LF.
 			session{"TooLongSecondLine", ROTCHECK,
-				"ab\n" + longest + "!!\n",
+				"ab\n" + longest + "\r\n",
 				rotcheck_prompts + not_rotated,
-				too_long("rotcheck", 2, 64)}),
+				too_long("rotcheck", 2, 64) +
+					"rotcheck: line 2 ends in CR LF: "
+					"carriage returns count as characters "
+					"of their lines (tr -d '\\r' removes "
+					"them)\n"}),
 	name<session>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -533,35 +539,42 @@ INSTANTIATE_TEST_SUITE_P(RotcheckTrace, Failure,
 			 name<failure>);
 
 // A line that fills the read, ended by Ctrl-D, is not waited on to see
-// whether it goes on: its last character ends it.
+// whether it goes on: its last character ends it.  A line typed in two
+// parts, as Ctrl-D sends them, is read whole.
 TEST(Terminal, PromptsBeforeEachReadAndEndsAtCtrlD)
 {
-	const run_result r =
-		run(ROTCHECK, "abcd\ncdab\nab\nx\n" + longest + "!\x04x\n\x04",
-		    {.args = {"--repeat"}, .at_terminal = true});
-	EXPECT_EQ(r.transcript,
-		  "enter string1 :\nabcd\nenter check string2 :\ncdab\n" +
-			  rotated +
-			  "enter string1 :\nab\nenter check string2 :\nx\n" +
-			  not_rotated + "enter string1 :\n" + longest +
-			  "!\x04"
-			  "enter check string2 :\nx\n" +
-			  not_rotated + "enter string1 :\n\x04");
+	const run_result r = run(
+		ROTCHECK, "abcd\ncdab\nab\nx\x04\n" + longest + "!\x04x\n\x04",
+		{.args = {"--repeat"}, .at_terminal = true});
+	EXPECT_EQ(
+		r.transcript,
+		"enter string1 :\nabcd\nenter check string2 :\ncdab\n" +
+			rotated +
+			"enter string1 :\nab\nenter check string2 :\nx\x04\n" +
+			not_rotated + "enter string1 :\n" + longest +
+			"!\x04"
+			"enter check string2 :\nx\n" +
+			not_rotated + "enter string1 :\n\x04");
 	EXPECT_EQ(r.err, too_long("rotcheck", 5, 64, no_newline));
 	EXPECT_EQ(r.status, 0);
 }
 
 // A program that writes a pair through a pipe, then waits for its answer,
-// gets it, even before the rest of a long second line.
+// gets it, even before the rest of a long second line, written in parts.
 TEST(Pipe, AnswersEachPairBeforeTheNext)
 {
+	const std::string parts =
+		repeat("x", 30) + "\x04" + repeat("y", 40) + "\x04";
 	const run_result r =
-		run(ROTCHECK, "abcd\ncdab\nab\n" + longest + "\x04!\n",
+		run(ROTCHECK_TRACE, "abcd\ncdab\nab\n" + parts + "\n",
 		    {.args = {"--repeat"}, .piped = true});
-	EXPECT_EQ(r.transcript, "abcd\n" + rotcheck_prompts + "cdab\n" +
+	EXPECT_EQ(r.transcript, "abcd\n" + rotcheck_prompts +
+					"cdab\nlen:4\nabcdabcd\n4 = "
+					"len \n" +
 					rotated + "ab\n" + rotcheck_prompts +
-					longest + "\x04" + not_rotated + "!\n");
-	EXPECT_EQ(r.err, too_long("rotcheck", 4, 64));
+					parts + "len:62\nabab\n0 = len \n" +
+					not_rotated + "\n");
+	EXPECT_EQ(r.err, too_long("rotcheck_trace", 4, 64));
 }
 
 class Invocation : public testing::TestWithParam<program>
