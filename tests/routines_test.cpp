@@ -36,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, StrLen,
 			 testing::Values(length_case{"abc\n", 3},
 					 length_case{"abc", 2},
 					 length_case{"x", 0},
-					 length_case{"", -1}));
+					 length_case{"", -1},
+					 // Eight characters a turn.
+					 length_case{"abcdefg\n", 7},
+					 length_case{"abcdefghijklmno\n", 15}));
 
 class Strsp : public testing::TestWithParam<scan_case>
 {
@@ -69,10 +72,30 @@ INSTANTIATE_TEST_SUITE_P(
 		// and the text's last character; a NUL ends the text.
 		scan_case{"9abcdefghij\n", "0123456789abcdefghijk\n", 11},
 		scan_case{"ac\n", "abababababacab\n", 2},
-		scan_case{"x\n", "abcdefghijxyz\n", 1},
+		scan_case{"x\n", "abcxefghijklm\n", 1},
 		scan_case{"abc\n", "xxxxxxxab\n", 2},
 		scan_case{"ab\n", "xxxxxxxxxxxxa\n", 1},
+		scan_case{"ab\n", "xxxxxxxxxxxxxxxa\n", 1},
 		scan_case{"ij\n", "abcdefghij\0klmnop\n", 1}));
+
+// A pattern longer than a word is found at every place of the words the
+// scan reads, and a text that differs from it at any one place, after its
+// first, holds no match.
+TEST(ScanWords, MatchesAtEveryPlace)
+{
+	const std::string pattern = "abcdefghijklmno";
+	for (size_t at = 0; at < 16; at++) {
+		std::string text =
+			std::string(at, 'x') + pattern + "xxxxxxxx\n";
+		EXPECT_EQ(strsp(cstr(pattern + '\n').get(), cstr(text).get()),
+			  15)
+			<< at;
+		text[at + 1 + at % 14] = 'x';
+		EXPECT_EQ(strsp(cstr(pattern + '\n').get(), cstr(text).get()),
+			  0)
+			<< at;
+	}
+}
 
 struct removal_case {
 	const char *text;
