@@ -1,14 +1,8 @@
-# Read by cpack before it packages.
-if(CPACK_STRTOOLS_CROSS_TARGET)
-	message(FATAL_ERROR "This build is for ${CPACK_STRTOOLS_CROSS_TARGET}, "
-		"and cpack would label its packages with this machine's "
-		"architecture: package a native build instead.")
+# Read by cpack before it packages.  It would label a cross build's
+# packages with this machine's architecture.
+if(CPACK_STRTOOLS_CROSS)
+	message(FATAL_ERROR "A cross build is not packaged: package a native build")
 endif()
-
-# The packages' timestamps are the release's, as the latest in NEWS
-# dates it, whatever the source came from: a checkout, or a tarball
-# unpacked anywhere, even in another repository.  A SOURCE_DATE_EPOCH
-# already set is kept.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-	set(ENV{SOURCE_DATE_EPOCH} ${CPACK_STRTOOLS_RELEASE_EPOCH})
+if(CPACK_STRTOOLS_EPOCH AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+	set(ENV{SOURCE_DATE_EPOCH} ${CPACK_STRTOOLS_EPOCH})
 endif()

@@ -8,9 +8,6 @@ docs.py examples DOC BINDIR
     after each of its prompts is what is typed, and the terminal's echo of
     it is part of the output.  Then runs the inline examples that DOC holds
     (the table below), whose words must stay in DOC as they are.
-docs.py version SOURCE_DIR VERSION
-    Checks that NEWS, the file names in README.md and CONTRIBUTING.md, and
-    CI's packaging fixtures name the version that CMake's project() gives.
 """
 import os
 import pty
@@ -178,29 +175,6 @@ def examples(doc, bindir):
     return failed == 0
 
 
-def version(source, want):
-    named = []
-    news = open(os.path.join(source, "NEWS"), encoding="utf-8").readline()
-    named.append(("NEWS, its newest entry", news.split()[1]))
-    for doc in ("README.md", "CONTRIBUTING.md"):
-        text = open(os.path.join(source, doc), encoding="utf-8").read()
-        for name in re.findall(r"strtools[-_][0-9][0-9.]*[0-9]", text):
-            named.append((doc + ", " + name, name[9:]))
-    fixtures = [(".ci/debian/changelog", r"^strtools \(([^-)]+)"),
-                (".ci/rpm/strtools.recipe", r"^Version: *(\S+)")]
-    for path, pattern in fixtures:
-        full = os.path.join(source, path)
-        if os.path.exists(full):  # CI's, not in every tarball
-            found = re.search(pattern, open(full).read(), re.M)
-            named.append((path, found[1] if found else "nothing"))
-    wrong = [(where, v) for where, v in named if v != want]
-    for where, v in wrong:
-        print(f"{where}: names {v}, where project() has {want}")
-    print(f"{len(named)} places name the version, {len(wrong)} wrongly")
-    return not wrong
-
-
 if __name__ == "__main__":
     what, *args = sys.argv[1:]
-    sys.exit(0 if {"examples": examples, "version": version}[what](*args)
-             else 1)
+    sys.exit(0 if {"examples": examples}[what](*args) else 1)
